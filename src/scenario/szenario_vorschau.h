@@ -1,0 +1,24 @@
+#pragma once
+// What the scenario list shows of a scenario: its details lines and its overview picture.
+#include <cstdint>
+#include <vector>
+
+#include "base/text.h"
+#include "model/szenario.h"
+
+// The details lines (Latin-1) in the language sprache (0 German, 1 English): name, author with
+// e-mail and home page, the date when there is one, players and size, description.
+std::vector<TText> SzenarioDetails(const TSzenario& s, uint8_t sprache);
+
+// An RGBA picture, row by row from the top, four bytes per pixel.
+struct TRgbaBild {
+  int32_t Breite = 0;
+  int32_t Hoehe = 0;
+  std::vector<uint8_t> Pixel;
+};
+
+// The overview picture: one pixel per cell in its terrain's colour inside a black margin of m =
+// (W + H) / 400 + 1 pixels, and a square per start position in its player's colour (with a white
+// frame on larger maps). With nurStartpunkte the cells stay black. Returns false (bild empty)
+// when memory runs out.
+bool ErzeugeUebersicht(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte);
