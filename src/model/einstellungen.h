@@ -36,6 +36,8 @@ bool KarteUmbrechend(const TSpielEinstellungen& e);  // bit 2 of Optionen
 void KarteUmbrechendSetzen(TSpielEinstellungen& e, bool an);
 TZufallsgenerator EinstellungsGenerator(const TSpielEinstellungen& e);
 int32_t EinstellungWert32(const TSpielEinstellungen& e, int position);  // little-endian
+void EinstellungWert32Setzen(TSpielEinstellungen& e, int position, int32_t wert);
+void EinstellungsGeneratorSetzen(TSpielEinstellungen& e, const TZufallsgenerator& g);
 
 // Copies the default block over the settings, seeds the block's own generator and keeps a copy
 // of its new Saat at bytes 776-779.
