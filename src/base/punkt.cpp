@@ -68,10 +68,11 @@ bool PunkteGleich(const TPunkt& a, const TPunkt& b) {
 }
 
 double Abstand(const TPunkt& a, const TPunkt& b) {
-  // The squares are summed in 64 bits: far-apart points would overflow 32.
-  const int64_t dx = static_cast<int64_t>(a.x) - b.x;
-  const int64_t dy = static_cast<int64_t>(a.y) - b.y;
-  return std::sqrt(static_cast<double>(dx * dx + dy * dy));
+  // Summed in floating point: the squares of far-apart points overflow 32 (and even 64) bits,
+  // and below 2^53 the sum is exact all the same.
+  const double dx = static_cast<double>(a.x) - b.x;
+  const double dy = static_cast<double>(a.y) - b.y;
+  return std::sqrt(dx * dx + dy * dy);
 }
 
 double AbstandXY(double x1, double y1, double x2, double y2) {

@@ -1,0 +1,31 @@
+#include "base/text.h"
+
+#include <gtest/gtest.h>
+
+TEST(Text, Latin1UndUtf8HinUndZurueck) {
+  const TText gelaende = "Gel\xE4nde Gr\xF6\xDF"
+                         "e \xDC\xFF";
+  const std::string utf8 = Latin1NachUtf8(gelaende);
+  EXPECT_EQ(utf8, "Gel\xC3\xA4nde Gr\xC3\xB6\xC3\x9F"
+                  "e \xC3\x9C\xC3\xBF");
+  EXPECT_EQ(Utf8NachLatin1(utf8), gelaende);
+
+  TText alle;
+  for (int c = 1; c < 256; ++c)
+    alle.push_back(static_cast<char>(c));
+  EXPECT_EQ(Utf8NachLatin1(Latin1NachUtf8(alle)), alle);
+}
+
+TEST(Text, Utf8AusserhalbVonLatin1WirdFragezeichen) {
+  EXPECT_EQ(Utf8NachLatin1("\xE2\x82\xAC"), "?");         // euro sign, three bytes
+  EXPECT_EQ(Utf8NachLatin1("a\xF0\x9F\x98\x80z"), "a?z"); // four bytes
+  EXPECT_EQ(Utf8NachLatin1("a\xC3"), "a?");               // cut off at the end
+  EXPECT_EQ(Utf8NachLatin1("\xA4x"), "?x");               // stray continuation byte
+  EXPECT_EQ(Utf8NachLatin1("\xC3x"), "?x");               // lead byte without continuation
+}
+
+TEST(Text, KuerzenAuf255Zeichen) {
+  EXPECT_EQ(TextKuerzen("kurz"), "kurz");
+  EXPECT_EQ(TextKuerzen(std::string(300, 'a')).size(), 255u);
+  EXPECT_EQ(TextKuerzen(std::string(255, 'b')), std::string(255, 'b'));
+}
