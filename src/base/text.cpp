@@ -34,7 +34,10 @@ TText Utf8NachLatin1(std::string_view utf8) {
       if ((f & 0xC0) != 0x80) gueltig = false;
       wert = (wert << 6) | (f & 0x3F);
     }
-    aus.push_back(gueltig && wert < 0x100 ? static_cast<char>(wert) : '?');
+    // Only two-byte sequences of 0x80 ... 0xFF are Latin-1; shorter values written in two or
+    // more bytes are overlong (a disguised "/" or NUL) and count as malformed.
+    const bool latin1 = gueltig && laenge == 2 && wert >= 0x80 && wert < 0x100;
+    aus.push_back(latin1 ? static_cast<char>(wert) : '?');
     i += gueltig ? laenge : 1;
   }
   return aus;

@@ -22,6 +22,10 @@ TEST(Text, Utf8AusserhalbVonLatin1WirdFragezeichen) {
   EXPECT_EQ(Utf8NachLatin1("a\xC3"), "a?");               // cut off at the end
   EXPECT_EQ(Utf8NachLatin1("\xA4x"), "?x");               // stray continuation byte
   EXPECT_EQ(Utf8NachLatin1("\xC3x"), "?x");               // lead byte without continuation
+  // Overlong forms of "/" and NUL must not slip through as those characters.
+  EXPECT_EQ(Utf8NachLatin1("a\xC0\xAF"), "a?");
+  EXPECT_EQ(Utf8NachLatin1("\xC0\x80"), "?");
+  EXPECT_EQ(Utf8NachLatin1("\xE0\x81\x81"), "?");
 }
 
 TEST(Text, KuerzenAuf255Zeichen) {
