@@ -1,6 +1,5 @@
 #include "base/zahlen.h"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 

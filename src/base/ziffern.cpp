@@ -1,12 +1,10 @@
 #include "base/ziffern.h"
 
-#include <cstring>
-
 #include "base/zahlen.h"
 
 namespace {
 
-uint8_t Ziffernwert(char zeichen) {
+uint8_t ZeichenWert(char zeichen) {
   for (uint8_t p = 0; p < 36; ++p)
     if (Ziffernzeichen[p] == zeichen) return p;
   return 255;
@@ -55,7 +53,7 @@ TZiffern ZiffernAusText(const TText& text, uint8_t basis) {
   z.Basis = basis;
   const std::size_t anzahl = text.size() < z.Ziffer.size() ? text.size() : z.Ziffer.size();
   for (std::size_t k = 0; k < anzahl; ++k)
-    z.Ziffer[k] = Ziffernwert(text[text.size() - 1 - k]);
+    z.Ziffer[k] = ZeichenWert(text[text.size() - 1 - k]);
   return z;
 }
 
