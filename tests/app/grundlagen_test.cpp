@@ -1,0 +1,176 @@
+// The user settings file, the INI reader and writer under it, and the translation of Qt keys and
+// mouse positions into what the editor core expects.
+#include <QtTest>
+
+#include "app/benutzer_ini.h"
+#include "app/eingabe.h"
+#include "app/ini_datei.h"
+#include "app_test_hilfen.h"
+
+class GrundlagenTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void ersterLaufOhneDatei();
+  void werteUeberleben();
+  void andereAbschnitteBleibenUnberuehrt();
+  void namenOhneFallUndLeerzeichen();
+  void fremderAbschnittZaehltNicht();
+  void langeWerteGekuerzt();
+  void zeilenumbruchErzeugtKeinenSchluessel();
+  void letzteZeileOhneZeilenende();
+  void schreibfehlerMeldetFalse();
+
+  void buchstabenUndZiffern();
+  void zifferntasteNachPosition();
+  void zahlenblockUndPfeile();
+  void umschaltzustand();
+  void logischePunkte();
+};
+
+void GrundlagenTest::ersterLaufOhneDatei() {
+  TTestOrdner o;
+  const std::string pfad = o.Datei("Benutzer.ini");
+  TBenutzerDaten d = BenutzerDatenLesen(pfad);
+  QVERIFY(d.Autor.empty() && d.Epost.empty() && d.Homepage.empty());
+  QVERIFY(BenutzerDatenSchreiben(pfad, d));
+  QCOMPARE(DateiInhalt(pfad), std::string("[Editor]\nAutor=\nEpost=\nHomepage=\n"));
+}
+
+void GrundlagenTest::werteUeberleben() {
+  TTestOrdner o;
+  const std::string pfad = o.Datei("Benutzer.ini");
+  TBenutzerDaten d{"J\xFCrgen M\xFCller", "jm@example.org", "http://example.org/~jm"};
+  QVERIFY(BenutzerDatenSchreiben(pfad, d));
+  TBenutzerDaten zurueck = BenutzerDatenLesen(pfad);
+  QCOMPARE(zurueck.Autor, d.Autor);
+  QCOMPARE(zurueck.Epost, d.Epost);
+  QCOMPARE(zurueck.Homepage, d.Homepage);
+  // Latin-1 in the file, as the Windows profile functions wrote it.
+  QVERIFY(DateiInhalt(pfad).find("Autor=J\xFCrgen M\xFCller\n") != std::string::npos);
+  // An emptied field is written as an empty value, not left at the old one.
+  d.Epost.clear();
+  QVERIFY(BenutzerDatenSchreiben(pfad, d));
+  QCOMPARE(BenutzerDatenLesen(pfad).Epost, std::string());
+}
+
+void GrundlagenTest::andereAbschnitteBleibenUnberuehrt() {
+  TTestOrdner o;
+  const std::string pfad = o.Datei("Benutzer.ini");
+  DateiSchreiben(pfad, "; Kommentar\r\n[Andere]\r\nAutor=fremd\r\n\r\n[Editor]\r\nAutor=alt\r\n"
+                       "Farbe = blau\r\n\r\n[Spiel]\r\nx=1\r\n");
+  QVERIFY(BenutzerDatenSchreiben(pfad, {"neu", "a@b", "h"}));
+  QCOMPARE(DateiInhalt(pfad),
+           std::string("; Kommentar\r\n[Andere]\r\nAutor=fremd\r\n\r\n[Editor]\r\nAutor=neu\r\n"
+                       "Farbe = blau\r\nEpost=a@b\r\nHomepage=h\r\n\r\n[Spiel]\r\nx=1\r\n"));
+  // Writing the same values again changes nothing.
+  const std::string vorher = DateiInhalt(pfad);
+  QVERIFY(BenutzerDatenSchreiben(pfad, {"neu", "a@b", "h"}));
+  QCOMPARE(DateiInhalt(pfad), vorher);
+}
+
+void GrundlagenTest::namenOhneFallUndLeerzeichen() {
+  TIniDatei d = IniAusText("[ editor ]\n  AUTOR =  Hans Meier  \nepost=x=y\n");
+  QCOMPARE(IniLesen(d, "Editor", "Autor"), std::string("Hans Meier"));
+  QCOMPARE(IniLesen(d, "Editor", "Epost"), std::string("x=y"));
+  IniSchreiben(d, "Editor", "Autor", "Eva");
+  QCOMPARE(IniAlsText(d), std::string("[ editor ]\nAutor=Eva\nepost=x=y\n"));
+}
+
+void GrundlagenTest::fremderAbschnittZaehltNicht() {
+  TIniDatei d = IniAusText("Autor=vorne\n[Spiel]\nAutor=x\n[Editor]\nEpost=e\n");
+  QCOMPARE(IniLesen(d, "Editor", "Autor", "?"), std::string("?"));
+  QCOMPARE(IniLesen(d, "Editor", "Epost"), std::string("e"));
+  QCOMPARE(IniLesen(d, "Fehlt", "Epost"), std::string());
+  IniSchreiben(d, "Editor", "Autor", "A");
+  QCOMPARE(IniAlsText(d),
+           std::string("Autor=vorne\n[Spiel]\nAutor=x\n[Editor]\nEpost=e\nAutor=A\n"));
+}
+
+void GrundlagenTest::langeWerteGekuerzt() {
+  TIniDatei d = IniAusText("[Editor]\nAutor=" + std::string(3000, 'a') + "\n");
+  QCOMPARE(IniLesen(d, "Editor", "Autor").size(), std::size_t{2047});
+}
+
+void GrundlagenTest::zeilenumbruchErzeugtKeinenSchluessel() {
+  TIniDatei d;
+  IniSchreiben(d, "Editor", "Autor", "a\r\nHomepage=boese");
+  QCOMPARE(IniLesen(d, "Editor", "Homepage"), std::string());
+  QCOMPARE(IniLesen(d, "Editor", "Autor"), std::string("a  Homepage=boese"));
+}
+
+void GrundlagenTest::letzteZeileOhneZeilenende() {
+  TIniDatei d = IniAusText("[Andere]\nx=1");
+  IniSchreiben(d, "Editor", "Autor", "A");
+  QCOMPARE(IniAlsText(d), std::string("[Andere]\nx=1\n\n[Editor]\nAutor=A\n"));
+  TIniDatei e = IniAusText("[Editor]\nEpost=1");
+  IniSchreiben(e, "Editor", "Autor", "A");
+  QCOMPARE(IniAlsText(e), std::string("[Editor]\nEpost=1\nAutor=A\n"));
+}
+
+void GrundlagenTest::schreibfehlerMeldetFalse() {
+  TTestOrdner o;
+  QVERIFY(!BenutzerDatenSchreiben(o.Datei("fehlt/Benutzer.ini"), {"a", "b", "c"}));
+  QCOMPARE(BenutzerDatenLesen(o.Datei("fehlt/Benutzer.ini")).Autor, std::string());
+}
+
+void GrundlagenTest::buchstabenUndZiffern() {
+  QCOMPARE(VirtuellerTastencode(Qt::Key_G, Qt::NoModifier), uint16_t{71});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier), uint16_t{90});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_A, Qt::NoModifier), uint16_t{65});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_0, Qt::NoModifier), uint16_t{48});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_9, Qt::ControlModifier), uint16_t{57});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_F1, Qt::NoModifier), uint16_t{112});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Escape, Qt::NoModifier), uint16_t{27});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_unknown, Qt::NoModifier), uint16_t{0});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_NumberSign, Qt::ShiftModifier), uint16_t{0});
+}
+
+void GrundlagenTest::zifferntasteNachPosition() {
+  // Shift+3 gives "#" or "§" depending on the layout; the key stays the digit 3.
+  QCOMPARE(VirtuellerTastencode(Qt::Key_NumberSign, Qt::ShiftModifier, 12), uint16_t{51});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Exclam, Qt::ShiftModifier, 10), uint16_t{49});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_ParenRight, Qt::ShiftModifier, 19), uint16_t{48});
+  // A letter's key code is not mistaken for a digit.
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Q, Qt::NoModifier, 24), uint16_t{81});
+}
+
+void GrundlagenTest::zahlenblockUndPfeile() {
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Left, Qt::NoModifier), uint16_t{37});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Up, Qt::NoModifier), uint16_t{38});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Right, Qt::KeypadModifier), uint16_t{39});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Down, Qt::NoModifier), uint16_t{40});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Plus, Qt::KeypadModifier, 86), uint16_t{107});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Minus, Qt::KeypadModifier, 82), uint16_t{109});
+  // Plus and minus of the main keyboard are other keys, which the editor ignores.
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Plus, Qt::NoModifier), uint16_t{187});
+  QCOMPARE(VirtuellerTastencode(Qt::Key_Minus, Qt::NoModifier), uint16_t{189});
+  // Keypad digits are not the digit row.
+  QCOMPARE(VirtuellerTastencode(Qt::Key_3, Qt::KeypadModifier, 89), uint16_t{99});
+}
+
+void GrundlagenTest::umschaltzustand() {
+  QCOMPARE(Umschaltzustand(Qt::NoModifier, Qt::NoButton), uint8_t{0});
+  QCOMPARE(Umschaltzustand(Qt::ShiftModifier | Qt::ControlModifier, Qt::NoButton), uint8_t{5});
+  QCOMPARE(Umschaltzustand(Qt::AltModifier | Qt::KeypadModifier, Qt::NoButton), uint8_t{2});
+  QCOMPARE(Umschaltzustand(Qt::NoModifier, Qt::LeftButton | Qt::MiddleButton), uint8_t{8 | 32});
+  QCOMPARE(Umschaltzustand(Qt::NoModifier, Qt::RightButton, true), uint8_t{16 | 64});
+  QCOMPARE(Maustaste(Qt::LeftButton), 0);
+  QCOMPARE(Maustaste(Qt::RightButton), 1);
+  QCOMPARE(Maustaste(Qt::MiddleButton), 2);
+  QCOMPARE(Maustaste(Qt::BackButton), -1);
+}
+
+void GrundlagenTest::logischePunkte() {
+  QVERIFY((LogischerPunkt(400, 300, 800, 600) == TPunkt{800, 600}));
+  QVERIFY((LogischerPunkt(1234, 567, 1600, 1200) == TPunkt{1234, 567}));
+  // Truncated: 1 * 1600 / 640 = 2.5.
+  QVERIFY((LogischerPunkt(1, 1, 640, 480) == TPunkt{2, 2}));
+  QVERIFY((LogischerPunkt(639, 479, 640, 480) == TPunkt{1597, 1197}));
+  // Outside the client area (a drag beyond the edge) toward zero, never past it.
+  QVERIFY((LogischerPunkt(-1, -3, 640, 480) == TPunkt{-2, -7}));
+  QVERIFY((LogischerPunkt(10, 10, 0, 0) == TPunkt{0, 0}));
+}
+
+QTEST_APPLESS_MAIN(GrundlagenTest)
+#include "grundlagen_test.moc"
