@@ -75,17 +75,10 @@ void RangSortieren(bool aufsteigend, int32_t anzahl, std::span<TPunkt> a, int32_
   const int64_t n = std::min({static_cast<int64_t>(anzahl), static_cast<int64_t>(letzter) + 1,
                               static_cast<int64_t>(a.size())});
   if (n <= 1) return;
-  std::vector<TPunkt> ergebnis(static_cast<std::size_t>(n));
-  std::vector<bool> belegt(static_cast<std::size_t>(n), false);
-  for (int64_t i = 0; i < n; ++i) {
-    int64_t rang = 0;
-    for (int64_t j = 0; j < n; ++j)
-      if (aufsteigend ? a[j].y < a[i].y : a[j].y > a[i].y) ++rang;
-    // Equal keys share a rank; each takes the next free place, so their order stays.
-    while (belegt[rang])
-      ++rang;
-    belegt[rang] = true;
-    ergebnis[rang] = a[i];
-  }
-  std::copy(ergebnis.begin(), ergebnis.end(), a.begin());
+  // Each element goes to the place given by the number of smaller keys; equal keys take the
+  // following places in their input order. That is exactly a stable sort, which scales to the
+  // many start positions a large map can hold.
+  std::stable_sort(a.begin(), a.begin() + n, [aufsteigend](const TPunkt& l, const TPunkt& r) {
+    return aufsteigend ? l.y < r.y : l.y > r.y;
+  });
 }

@@ -163,6 +163,37 @@ TEST(Rang, AbsteigendStabil) {
   EXPECT_EQ(a, (std::vector<TPunkt>{{0, 3}, {2, 3}, {5, 3}, {1, 1}, {4, 1}, {3, 0}}));
 }
 
+// The ranking placement written out directly: element i goes to the number of smaller keys,
+// or the next free place after it.
+std::vector<TPunkt> RangReferenz(const std::vector<TPunkt>& a, bool aufsteigend) {
+  std::vector<TPunkt> ergebnis(a.size());
+  std::vector<bool> belegt(a.size(), false);
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    std::size_t rang = 0;
+    for (const TPunkt& b : a)
+      if (aufsteigend ? b.y < a[i].y : b.y > a[i].y) ++rang;
+    while (belegt[rang])
+      ++rang;
+    belegt[rang] = true;
+    ergebnis[rang] = a[i];
+  }
+  return ergebnis;
+}
+
+TEST(Rang, GleichDerRangplatzierung) {
+  TZufallsgenerator g = Beispiel();
+  for (int runde = 0; runde < 50; ++runde) {
+    std::vector<TPunkt> a(static_cast<std::size_t>(1 + Zufallszahl(g, 40)));
+    for (std::size_t i = 0; i < a.size(); ++i)
+      a[i] = {static_cast<int32_t>(i), Zufallszahl(g, 6) - 2};
+    for (bool auf : {true, false}) {
+      std::vector<TPunkt> b = a;
+      RangSortieren(auf, static_cast<int32_t>(b.size()), b, static_cast<int32_t>(b.size()) - 1);
+      EXPECT_EQ(b, RangReferenz(a, auf));
+    }
+  }
+}
+
 TEST(Rang, NurDerVordereTeil) {
   std::vector<TPunkt> a = {{0, 5}, {1, 4}, {2, 3}, {3, 0}};
   RangSortieren(true, 3, a, 3);
