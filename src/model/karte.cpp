@@ -302,25 +302,28 @@ int32_t FeldZustandAnfuegen(TKarte& karte, int32_t x, int32_t y, const TFeldZust
 void ZustandsfelderDurchlaufen(
     const TKarte& karte,
     const std::function<void(int32_t x, int32_t y, std::span<const TFeldZustand>)>& besuch) {
-  const TSpeicher* sp = SpeicherVon(karte);
-  if (sp == nullptr) return;
+  // The walk holds its own references to the table and the blocks, so a visitor that changes
+  // the map makes it copy them and the walk goes on over the cells as they were.
+  const std::shared_ptr<const TSpeicher> halter = karte.Felder.Speicher;
+  if (!halter) return;
+  const TSpeicher& sp = *halter;
   struct TLaeufer {
-    const TBlock* Block;
+    TBlockZeiger Block;
     int32_t Y0;
     std::size_t Stelle;
   };
   std::vector<TLaeufer> laeufer;
-  for (int32_t bx = 0; bx < sp->BloeckeX; ++bx) {
+  for (int32_t bx = 0; bx < sp.BloeckeX; ++bx) {
     // The blocks of this block column that hold states, top to bottom, each with a cursor
     // that moves through its states as x advances.
     laeufer.clear();
-    for (int32_t by = 0; by < sp->BloeckeY; ++by) {
-      const TBlock* block = sp->Bloecke[bx * sp->BloeckeY + by].get();
+    for (int32_t by = 0; by < sp.BloeckeY; ++by) {
+      const TBlockZeiger& block = sp.Bloecke[bx * sp.BloeckeY + by];
       if (block && !block->Zustaende.empty()) laeufer.push_back({block, by << BlockBits, 0});
     }
     if (laeufer.empty()) continue;
     const int32_t x0 = bx << BlockBits;
-    for (int32_t lx = 0; lx < BlockKante && x0 + lx < sp->Breite; ++lx) {
+    for (int32_t lx = 0; lx < BlockKante && x0 + lx < sp.Breite; ++lx) {
       for (TLaeufer& l : laeufer) {
         const auto& zellen = l.Block->ZustandZellen;
         while (l.Stelle < zellen.size() && (zellen[l.Stelle] >> BlockBits) == lx) {

@@ -90,12 +90,13 @@ void FeldSchreiben(TKarte& karte, int32_t x, int32_t y, const TSpielFeld& feld);
 
 // The states of a cell in the order they were added; empty off the grid.
 std::span<const TFeldZustand> FeldZustaende(const TKarte& karte, int32_t x, int32_t y);
-// Writable view of the states of a cell (valid until the next change of the map).
+// Writable view of the states of a cell (valid until the next change or copy of the map).
 std::span<TFeldZustand> FeldZustaendeAendern(TKarte& karte, int32_t x, int32_t y);
 // Appends a state to a cell and returns its index (the old number of states); -1 off the grid.
 int32_t FeldZustandAnfuegen(TKarte& karte, int32_t x, int32_t y, const TFeldZustand& zustand);
 
-// Visits every cell that holds at least one state, x outer and y inner.
+// Visits every cell that holds at least one state, x outer and y inner. The visitor may change
+// the map; the walk then still visits the cells as they were when it began.
 void ZustandsfelderDurchlaufen(
     const TKarte& karte,
     const std::function<void(int32_t x, int32_t y, std::span<const TFeldZustand>)>& besuch);

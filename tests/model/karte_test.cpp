@@ -170,6 +170,29 @@ TEST(Karte, ZustandsfelderDurchlaufenXAussenYInnen) {
   EXPECT_EQ(besucht, erwartet);
 }
 
+TEST(Karte, BesucherDarfDieKarteAendern) {
+  TKarte k = NeueKarte(100, 100);
+  for (int32_t x = 0; x < 100; x += 10)
+    FeldZustandAnfuegen(k, x, 50, Zustand(zaStartpunkt, x));
+  int32_t besuche = 0;
+  ZustandsfelderDurchlaufen(k, [&](int32_t x, int32_t y, std::span<const TFeldZustand> z) {
+    ++besuche;
+    EXPECT_EQ(z[0].Wert, x);
+    // Changes and new states in cells still ahead of the walk.
+    for (TFeldZustand& eigener : FeldZustaendeAendern(k, x, y))
+      eigener.Status = 0;
+    FeldZustandAnfuegen(k, x + 1, y, Zustand(zaRohstoff, 0));
+    // Even throwing the whole grid away leaves the walk intact.
+    if (x == 50) FelderAnlegen(k, 100, 100);
+  });
+  EXPECT_EQ(besuche, 10);
+  EXPECT_TRUE(FeldZustaende(k, 0, 50).empty());
+  EXPECT_TRUE(FeldZustaende(k, 60, 50).empty());
+  ASSERT_EQ(FeldZustaende(k, 61, 50).size(), 1u);
+  EXPECT_EQ(FeldZustaende(k, 61, 50)[0].Art, zaRohstoff);
+  ASSERT_EQ(FeldZustaende(k, 91, 50).size(), 1u);
+}
+
 TEST(Karte, KopieTeiltNichtsUndUmgekehrt) {
   TKarte original = NeueKarte(100, 100);
   original.Spieleranzahl = 2;
