@@ -9,13 +9,13 @@
 struct TKartenParameter {
   int32_t Breite = 0;
   int32_t Hoehe = 0;
-  int32_t Frei[2] = {0, 0};  // not read
+  int32_t Frei[2] = {0, 0}; // not read
   bool MitRohstoffen = false;
   bool MitStartpunkten = false;
-  int32_t Spieleranzahl = 0;  // start positions to place; stored in the map in any case
-  uint8_t Gelaende = 0;       // terrain of the fill (Verfahren 0)
-  uint8_t Landschaft = 0;     // landscape of the random draw (Verfahren 1)
-  uint8_t Verfahren = 0;      // 0 fill, 1 random draw, other values leave terrain 0
+  int32_t Spieleranzahl = 0; // start positions to place; stored in the map in any case
+  uint8_t Gelaende = 0;      // terrain of the fill (Verfahren 0)
+  uint8_t Landschaft = 0;    // landscape of the random draw (Verfahren 1)
+  uint8_t Verfahren = 0;     // 0 fill, 1 random draw, other values leave terrain 0
 };
 
 constexpr uint8_t kvFuellen = 0;

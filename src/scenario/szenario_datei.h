@@ -9,7 +9,7 @@
 #include "model/szenario.h"
 
 constexpr int32_t SzenarioKopfGroesse = 1861;  // texts, reserve, map values, status byte
-constexpr int32_t SzenarioHoechstseite = 9999;  // larger maps are refused when loading
+constexpr int32_t SzenarioHoechstseite = 9999; // larger maps are refused when loading
 constexpr int32_t SzenarioHoechstStartpunkte = 1000000;
 
 // The whole image of s as it goes into the file (before compression).

@@ -16,17 +16,17 @@ struct TZielpunkt {
 };
 using TZielflaeche = std::vector<TZielpunkt>;
 
-constexpr uint8_t zbZusammenhaengend = 5;  // Art: the connected area
-constexpr uint8_t zbMitteGeprueft = 1;     // Bedingungen bit 0: the centre must match too
+constexpr uint8_t zbZusammenhaengend = 5; // Art: the connected area
+constexpr uint8_t zbMitteGeprueft = 1;    // Bedingungen bit 0: the centre must match too
 
 struct TZielbereich {
   uint8_t Art = 0;
-  int32_t Anteil = 0;      // percentage given to the centre cell
-  int32_t Reichweite = 0;  // greatest distance from the centre, hundredths of a cell
-  int32_t Schritt = 0;     // greatest step between connected cells, hundredths of a cell
+  int32_t Anteil = 0;     // percentage given to the centre cell
+  int32_t Reichweite = 0; // greatest distance from the centre, hundredths of a cell
+  int32_t Schritt = 0;    // greatest step between connected cells, hundredths of a cell
   int32_t Frei[2] = {0, 0};
   uint8_t Bedingungen = 0;
-  std::bitset<256> Gelaendemenge;  // the terrains the area may contain
+  std::bitset<256> Gelaendemenge; // the terrains the area may contain
 };
 
 void ZielbereichLeeren(TZielbereich& b);
