@@ -1,0 +1,123 @@
+#include "editor/spiegelung.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "editor/abbilder.h"
+#include "editor/aufbau.h"
+#include "editor/meldung.h"
+#include "editor/sicht.h"
+#include "scenario/geometrie.h"
+
+const char* const Spiegelartnamen[4][2] = {
+    {"Senkrecht", ""},
+    {"Waagerecht", ""},
+    {"Von Links oben nach Rechts unten", ""},
+    {"Von Rechts oben nach Links unten", ""},
+};
+
+const char* const Spiegelrichtungsnamen[2][2] = {
+    {"Von 1 nach 2", "From 1 to 2"},
+    {"Von 2 nach 1", "Form 2 to 1"},
+};
+
+namespace {
+
+// Kind 0: each column x of the right part and its image W - x. A cell and its image share the
+// row, so whole columns can be copied in the visiting order.
+void Senkrecht(TKV& kv, uint8_t richtung) {
+  TKarte& karte = kv.Karte;
+  const int32_t w = karte.Breite, h = std::min(karte.Hoehe, FelderHoehe(karte));
+  std::vector<uint8_t> a(FelderHoehe(karte)), b(FelderHoehe(karte));
+  for (int32_t x = w / 2; x < w; ++x) {
+    TPunkt p{w - x, 0};
+    if (!AufKarte(kv, p)) continue;
+    const int32_t ziel = richtung == 0 ? x : p.x, quelle = richtung == 0 ? p.x : x;
+    SpalteLesen(karte, ziel, a.data());
+    SpalteLesen(karte, quelle, b.data());
+    std::copy(b.begin(), b.begin() + h, a.begin());
+    SpalteSchreiben(karte, ziel, a.data());
+  }
+}
+
+// Kind 1: within each column, row y of the lower part and its image H - y.
+void Waagerecht(TKV& kv, uint8_t richtung) {
+  TKarte& karte = kv.Karte;
+  const int32_t w = karte.Breite, h = karte.Hoehe;
+  std::vector<uint8_t> spalte(FelderHoehe(karte));
+  for (int32_t x = 0; x < w; ++x) {
+    SpalteLesen(karte, x, spalte.data());
+    for (int32_t y = h / 2; y < h; ++y) {
+      TPunkt p{x, h - y};
+      if (!AufKarte(kv, p) || p.y >= static_cast<int32_t>(spalte.size()) ||
+          y >= static_cast<int32_t>(spalte.size()))
+        continue;
+      if (richtung == 0)
+        spalte[y] = spalte[p.y];
+      else
+        spalte[p.y] = spalte[y];
+    }
+    SpalteSchreiben(karte, x, spalte.data());
+  }
+}
+
+// Kinds 2 and 3: the cells with y >= x and their images across a diagonal, cell by cell in the
+// visiting order (both cells of a pair may be visited).
+void Diagonal(TKV& kv, uint8_t art, uint8_t richtung) {
+  TKarte& karte = kv.Karte;
+  const int32_t w = karte.Breite, h = karte.Hoehe;
+  for (int32_t x = 0; x < w; ++x)
+    for (int32_t y = x; y < h; ++y) {
+      TPunkt p = art == 2 ? TPunkt{y, x} : TPunkt{w - y, h - x};
+      if (!AufKarte(kv, p)) continue;
+      const TPunkt von = richtung == 0 ? TPunkt{x, y} : p;
+      const TPunkt nach = richtung == 0 ? p : TPunkt{x, y};
+      const uint8_t g = Gelaende(karte, von.x, von.y);
+      if (Gelaende(karte, nach.x, nach.y) != g) GelaendeSetzen(karte, nach.x, nach.y, g);
+    }
+}
+
+} // namespace
+
+void KarteSpiegeln(TKV& kv, uint8_t art, uint8_t richtung) {
+  if (kv.Karte.Breite <= 0 || kv.Karte.Hoehe <= 0) return;
+  switch (art) {
+  case 0:
+    Senkrecht(kv, richtung);
+    break;
+  case 1:
+    Waagerecht(kv, richtung);
+    break;
+  case 2:
+  case 3:
+    Diagonal(kv, art, richtung);
+    break;
+  default:
+    break;
+  }
+}
+
+bool SpiegelartFeld(TEditor& e, TPunkt q) {
+  const int32_t i = Feldindex(50, 4, 5, q);
+  if (i < 0 || i > 3) return false;
+  e.Programm.ProgrammSpiel.Spiegelart = static_cast<uint8_t>(i);
+  const uint8_t sprache = e.Programm.Sprache;
+  MeldungSetzen(e, sprache < 2 ? Spiegelartnamen[i][sprache] : "");
+  return true;
+}
+
+bool SpiegelrichtungFeld(TEditor& e, TPunkt q) {
+  const int32_t i = Feldindex(50, 4, 5, q);
+  if (i < 0 || i > 1) return false;
+  e.Programm.ProgrammSpiel.Spiegelrichtung = static_cast<uint8_t>(i);
+  const uint8_t sprache = e.Programm.Sprache;
+  MeldungSetzen(e, sprache < 2 ? Spiegelrichtungsnamen[i][sprache] : "");
+  return true;
+}
+
+void SpiegelungAnwenden(TEditor& e) {
+  RueckgaengigAufnehmen(e);
+  const TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
+  KarteSpiegeln(e.KV, ps.Spiegelart, ps.Spiegelrichtung);
+  KarteNeuAufbauen(e);
+}

@@ -1,0 +1,48 @@
+#include "editor/start.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+#include "editor/aufbau.h"
+#include "editor/sicht.h"
+#include "model/spiel.h"
+
+void EditorStart(TProgramm& programm, const std::string& pfad) {
+  programm = TProgramm{};
+  programm.Pfad = pfad;
+  if (programm.Pfad.empty() || programm.Pfad.back() != '/') programm.Pfad += '/';
+  for (const char* name : {"Speicher", "Benutzer", "Grafik", "Szenario"}) {
+    const std::filesystem::path ordner = programm.Pfad + name;
+    std::error_code fehler;
+    if (std::filesystem::is_directory(ordner, fehler)) continue;
+    std::filesystem::create_directories(ordner, fehler);
+    if (fehler || !std::filesystem::is_directory(ordner))
+      throw std::runtime_error("cannot create the folder " + ordner.string() +
+                               (fehler ? ": " + fehler.message() : ""));
+  }
+  programm.Sprache = 0;
+  programm.Bildzaehler = 0;
+  programm.Bildmarke = 0;
+  TProgrammSpielSpeicher& sp = programm.ProgrammSpiel.Speicher;
+  for (int i = 0; i < Abbildanzahl; ++i) {
+    sp.Belegt[i] = false;
+    SpielZuruecksetzen(sp.Abbilder[i]);
+  }
+  programm.ProgrammSpiel.Anzeige = AlleAnzeigeOptionen;
+  programm.ProgrammSpiel.Verhalten = 1u << voZurueck;
+  // The colours are constant; having them from the start lets the set-up dialog use them too.
+  FarbenEinrichten(programm.Farben);
+}
+
+void ProgrammVorbereiten(TEditor& e) {
+  TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
+  ps.Spiel = e.KV.Stand.Spiel;
+  ZoomSetzen(e.Programm, 2);
+  ps.Anzeige = AlleAnzeigeOptionen;
+  // Records of the map's size, looked at whole on the first rebuild.
+  ProgrammfelderAnpassen(e);
+  ProgrammfelderVergessen(e.Programm);
+  e.Programm.UebersichtVeraltet = true;
+  KarteNeuAufbauen(e);
+}

@@ -1,0 +1,122 @@
+#include "editor/tasten.h"
+
+#include <algorithm>
+
+#include "base/sprachtext.h"
+#include "editor/abbilder.h"
+#include "editor/aufbau.h"
+#include "editor/meldung.h"
+#include "editor/sicht.h"
+#include "model/einstellungen.h"
+
+namespace {
+
+// How far the view may run past the edges of a map that does not wrap.
+constexpr int32_t Randspalten = 10;
+
+// One step of the view along one axis: around the ring on a wrapping map, within the margins
+// otherwise. An empty axis does not move.
+void Schritt(int32_t& wert, int32_t schritt, int32_t seite, int32_t halb, bool umbrechend) {
+  if (umbrechend) {
+    if (seite > 0) wert = static_cast<int32_t>((int64_t{wert} + schritt + seite) % seite);
+    return;
+  }
+  if (schritt < 0 && wert > halb - Randspalten) --wert;
+  if (schritt > 0 && wert < seite + Randspalten - 2 - halb) ++wert;
+}
+
+void Blaettern(TEditor& e, uint16_t taste) {
+  TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
+  if (ps.Ansicht == 0) {
+    const TKarte& karte = e.KV.Karte;
+    const bool umbrechend = KarteUmbrechend(e.KV.Einstellungen);
+    const int32_t hx = ps.Sichtweite.x / 2, hy = ps.Sichtweite.y / 2;
+    switch (taste) {
+    case vkLinks:
+      Schritt(ps.Position.x, -1, karte.Breite, hx, umbrechend);
+      break;
+    case vkRechts:
+      Schritt(ps.Position.x, 1, karte.Breite, hx, umbrechend);
+      break;
+    case vkOben:
+      Schritt(ps.Position.y, -1, karte.Hoehe, hy, umbrechend);
+      break;
+    case vkUnten:
+      Schritt(ps.Position.y, 1, karte.Hoehe, hy, umbrechend);
+      break;
+    }
+  }
+  UebersichtAktualisieren(e);
+}
+
+// "Abbild 3 gespeichert" / "Abbild 3 geladen".
+void AbbildMelden(TEditor& e, int32_t d, uint8_t textnummer) {
+  const uint8_t sprache = e.Programm.Sprache;
+  TText abbild, wort;
+  SprachText(35, d, 0, abbild, sprache);
+  SprachText(textnummer, 0, 0, wort, sprache);
+  MeldungSetzen(e, abbild + " " + Kleinschreibung(wort));
+}
+
+} // namespace
+
+void Tastendruck(TEditor& e, bool gedrueckt, uint16_t taste, uint8_t umschalt) {
+  if (!gedrueckt) return;
+  TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
+  const bool strg = (umschalt & ssCtrl) != 0;
+  bool karteGeaendert = false;
+  switch (taste) {
+  case vkLinks:
+  case vkOben:
+  case vkRechts:
+  case vkUnten:
+    Blaettern(e, taste);
+    break;
+  case vkG:
+    Umschalten(e, aoGitter);
+    break;
+  case vkK:
+    Umschalten(e, aoKoordinaten);
+    break;
+  case vkM:
+    Umschalten(e, aoMeldungen);
+    break;
+  case vkU:
+    Umschalten(e, aoUebersicht);
+    break;
+  case vkS:
+    if (strg && e.Umgebung.SzenarioSpeichern) e.Umgebung.SzenarioSpeichern();
+    break;
+  case vkV:
+    ZoomSetzen(e.Programm, ps.Zoomstufe + (strg ? -1 : 1));
+    UebersichtAktualisieren(e);
+    break;
+  case vkZ:
+    RueckgaengigMachen(e);
+    karteGeaendert = true;
+    break;
+  case vkPlus:
+    // A number already past the limit (the player field has none) is left alone, not lowered.
+    if (ps.Modus == moGelaende && ps.Groesse < Groessenanzahl - 1) ++ps.Groesse;
+    if (ps.Modus == moStartpositionen && ps.SpielerNummer < 31) ++ps.SpielerNummer;
+    break;
+  case vkMinus:
+    if (ps.Modus == moGelaende && ps.Groesse > 0) --ps.Groesse;
+    if (ps.Modus == moStartpositionen && ps.SpielerNummer > 0) --ps.SpielerNummer;
+    break;
+  default:
+    if (taste >= vk0 && taste <= vk9) {
+      const int32_t d = taste - vk0;
+      if (!strg) {
+        AbbildSpeichern(e, d);
+        AbbildMelden(e, d, 7);
+      } else if (AbbildLaden(e, d)) {
+        AbbildMelden(e, d, 36);
+        karteGeaendert = true;
+      }
+    }
+    break;
+  }
+  if (karteGeaendert) KarteNeuAufbauen(e);
+  BildAnfordern(e);
+}
