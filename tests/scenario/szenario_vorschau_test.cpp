@@ -1,0 +1,143 @@
+#include "scenario/szenario_vorschau.h"
+
+#include <gtest/gtest.h>
+
+#include "hilfen.h"
+
+namespace {
+
+struct TFarbe {
+  uint8_t r, g, b;
+  friend bool operator==(const TFarbe&, const TFarbe&) = default;
+};
+
+TFarbe Pixel(const TRgbaBild& bild, int32_t x, int32_t y) {
+  const uint8_t* p = &bild.Pixel[(static_cast<std::size_t>(y) * bild.Breite + x) * 4];
+  EXPECT_EQ(p[3], 255);
+  return {p[0], p[1], p[2]};
+}
+
+TSzenario Szenario(int32_t breite, int32_t hoehe, uint8_t gelaende) {
+  TSzenario s;
+  s.Kartenwerte[0] = breite;
+  s.Kartenwerte[1] = hoehe;
+  s.Zellen.Breite = breite;
+  s.Zellen.Hoehe = hoehe;
+  s.Zellen.Gelaende.assign(static_cast<std::size_t>(breite) * hoehe, gelaende);
+  return s;
+}
+
+constexpr TFarbe Schwarz{0, 0, 0}, Weiss{255, 255, 255}, Gras{0x00, 0xEE, 0x00},
+    Sand{0xFF, 0xAA, 0x00}, Blau{0, 0, 255}, Rot{255, 0, 0};
+
+TEST(Uebersicht, DreissigMalDreissig) {
+  TSzenario s = Szenario(30, 30, 3);
+  s.Zellen.Gelaende[5 * 30 + 7] = 6; // (5, 7) sand
+  s.Startpunkte = {{20, 10}};
+  TRgbaBild bild;
+  ASSERT_TRUE(ErzeugeUebersicht(bild, s, false));
+  ASSERT_EQ(bild.Breite, 32);
+  ASSERT_EQ(bild.Hoehe, 32);
+  EXPECT_EQ(Pixel(bild, 0, 0), Schwarz);
+  EXPECT_EQ(Pixel(bild, 31, 5), Schwarz);
+  EXPECT_EQ(Pixel(bild, 1, 1), Gras);
+  EXPECT_EQ(Pixel(bild, 6, 8), Sand);
+  EXPECT_EQ(Pixel(bild, 30, 30), Gras);
+  // 2 x 2 square of player 0 covering the start cell's pixel (21, 11) and the one before it.
+  for (int32_t dx = 0; dx < 2; ++dx)
+    for (int32_t dy = 0; dy < 2; ++dy)
+      EXPECT_EQ(Pixel(bild, 20 + dx, 10 + dy), Blau);
+  EXPECT_EQ(Pixel(bild, 22, 11), Gras);
+  EXPECT_EQ(Pixel(bild, 19, 10), Gras);
+
+  ASSERT_TRUE(ErzeugeUebersicht(bild, s, true));
+  EXPECT_EQ(Pixel(bild, 1, 1), Schwarz);
+  EXPECT_EQ(Pixel(bild, 21, 11), Blau);
+}
+
+TEST(Uebersicht, SiebzigMitWeissemRahmen) {
+  TSzenario s = Szenario(70, 70, 3);
+  s.Startpunkte = {{30, 40}};
+  TRgbaBild bild;
+  ASSERT_TRUE(ErzeugeUebersicht(bild, s, false));
+  ASSERT_EQ(bild.Breite, 72);
+  ASSERT_EQ(bild.Hoehe, 72);
+  // The start cell's pixel is (31, 41): a 4 x 4 square from 29 to 32, framed from 28 to 33.
+  for (int32_t x = 27; x <= 34; ++x)
+    for (int32_t y = 37; y <= 44; ++y) {
+      const bool quadrat = x >= 29 && x <= 32 && y >= 39 && y <= 42;
+      const bool rahmen = x >= 28 && x <= 33 && y >= 38 && y <= 43;
+      EXPECT_EQ(Pixel(bild, x, y), quadrat ? Blau : rahmen ? Weiss : Gras) << x << "," << y;
+    }
+}
+
+TEST(Uebersicht, SpaetereSpielerMalenUeberFruehere) {
+  TSzenario s = Szenario(70, 70, 3);
+  s.Startpunkte = {{10, 10}, {11, 10}};
+  TRgbaBild bild;
+  ASSERT_TRUE(ErzeugeUebersicht(bild, s, false));
+  EXPECT_EQ(Pixel(bild, 10, 9), Rot);
+  EXPECT_EQ(Pixel(bild, 13, 12), Rot);
+  EXPECT_EQ(Pixel(bild, 9, 10), Weiss); // player 1's frame over player 0's square
+  EXPECT_EQ(Pixel(bild, 8, 10), Weiss);
+  EXPECT_EQ(Pixel(bild, 14, 12), Weiss);
+  EXPECT_EQ(Pixel(bild, 7, 10), Gras);
+  EXPECT_EQ(Pixel(bild, 15, 10), Gras);
+}
+
+TEST(Uebersicht, SpielerfarbenWiederholenSichNachZwoelf) {
+  TSzenario s = Szenario(30, 30, 0);
+  for (int32_t i = 0; i < 14; ++i)
+    s.Startpunkte.push_back({2 * i, 0});
+  TRgbaBild bild;
+  ASSERT_TRUE(ErzeugeUebersicht(bild, s, false));
+  EXPECT_EQ(Pixel(bild, 2 * 12 + 1, 1), Blau);
+  EXPECT_EQ(Pixel(bild, 2 * 13 + 1, 1), Rot);
+  EXPECT_EQ(Pixel(bild, 2 * 6 + 1, 1), (TFarbe{0x39, 0x59, 0x6B}));
+}
+
+TEST(Uebersicht, LeereUndSeltsameSzenarien) {
+  TRgbaBild bild;
+  ASSERT_TRUE(ErzeugeUebersicht(bild, TSzenario{}, false));
+  EXPECT_EQ(bild.Breite, 2);
+  EXPECT_EQ(bild.Hoehe, 2);
+  EXPECT_EQ(Pixel(bild, 1, 1), Schwarz);
+
+  // Start positions far off the picture and cells that do not match the size do no harm.
+  TSzenario s = Szenario(10, 10, 200);
+  s.Zellen.Gelaende.resize(3);
+  s.Startpunkte = {{INT32_MIN, INT32_MAX}, {-1, -1}};
+  ASSERT_TRUE(ErzeugeUebersicht(bild, s, false));
+  EXPECT_EQ(Pixel(bild, 0, 0), Rot); // player 1's square reaches into the corner
+  EXPECT_EQ(Pixel(bild, 5, 5), Schwarz);
+
+  // Terrain indices beyond the table are drawn black.
+  ASSERT_TRUE(ErzeugeUebersicht(bild, Szenario(4, 4, 200), false));
+  EXPECT_EQ(Pixel(bild, 2, 2), Schwarz);
+
+  s.Kartenwerte[0] = 50000;
+  EXPECT_FALSE(ErzeugeUebersicht(bild, s, false));
+  EXPECT_EQ(bild.Breite, 0);
+}
+
+TEST(Details, ZeilenInBeidenSprachen) {
+  TSzenario s = Szenario(40, 25, 3);
+  s.Kartenwerte[2] = 3;
+  s.Texte[stName] = "Gr\xFCn";
+  s.Texte[stAutor] = "Ada";
+  s.Texte[stEpost] = "ada@example.org";
+  s.Texte[stHomepage] = "example.org";
+  s.Texte[stBeschreibung] = "Eine Insel";
+  s.Texte[stDatum] = "08.12.2026";
+  EXPECT_EQ(SzenarioDetails(s, 0),
+            (std::vector<TText>{"Szenario: Gr\xFCn", "Autor: Ada (ada@example.org, example.org)",
+                                "Erstellt: 08.12.2026", "Daten: 3 Spieler, 40x25",
+                                "Beschreibung: Eine Insel"}));
+  s.Texte[stDatum].clear();
+  s.Kartenwerte[2] = 0;
+  EXPECT_EQ(SzenarioDetails(s, 1),
+            (std::vector<TText>{"Szenario: Gr\xFCn", "Author: Ada (ada@example.org, example.org)",
+                                "Data: 0 players, 40x25", "Description: Eine Insel"}));
+}
+
+} // namespace
