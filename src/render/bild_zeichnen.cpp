@@ -1,0 +1,64 @@
+#include "render/bild.h"
+
+#include <GL/gl.h>
+
+#include "editor/bildbereiche.h"
+
+void BildZeichnen(TGrafik& g, TProgramm& p, const TKV& kv, uint32_t jetzt) {
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, Bildschirmbreite, Bildschirmhoehe, 0, -100, 100);
+  // The logical screen fills the client area whatever its aspect.
+  glViewport(0, 0, g.Breite, g.Hoehe);
+  glMatrixMode(GL_TEXTURE);
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glEnable(GL_TEXTURE_2D);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+
+  HintergrundZeichnen(g);
+  if (p.ProgrammSpiel.Ansicht == 0)
+    KarteZeichnen(g, p, kv);
+  else if (p.ProgrammSpiel.Ansicht == 1)
+    MenueZeichnen(g, p);
+  UebersichtZeichnen(g);
+  PanelZeichnen(g);
+  WerkzeugleisteZeichnen(g, p);
+  StatusZeichnen(g, p, jetzt);
+  ++p.Bildzaehler;
+}
+
+void HintergrundZeichnen(TGrafik& g) {
+  glDisable(GL_TEXTURE_2D);
+  glColor3d(0, 0, 0);
+  glLoadIdentity();
+  glTranslated(0, 0, -95);
+  Viereck(Bildschirmbreite, Bildschirmhoehe);
+
+  g.Sterne = Sternstand;
+  glColor3d(1, 1, 1);
+  glLoadIdentity();
+  const TBildbereich& karte = Bildbereiche[bbKarte];
+  glBegin(GL_POINTS);
+  for (int32_t i = 0; i < Sternanzahl; ++i) {
+    const int32_t y = Zufallszahl(g.Sterne, Bildschirmhoehe);
+    const int32_t x = Zufallszahl(g.Sterne, karte.x + karte.Breite);
+    glVertex3d(x, y, -95);
+  }
+  glEnd();
+  glEnable(GL_TEXTURE_2D);
+}
+
+void PanelZeichnen(TGrafik&) {
+  glLoadIdentity();
+  glTranslated(Bildschirmbreite - 425, 0, -50);
+  glColor3d(0.3, 0.5, 0.7);
+  Viereck(425, Bildschirmhoehe);
+  glColor3d(1, 1, 1);
+  Umriss(1, 1, Bildschirmhoehe);
+}

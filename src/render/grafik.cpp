@@ -1,0 +1,34 @@
+#include "render/grafik.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "render/grafikgruppen.h"
+#include "render/schrift.h"
+
+bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner, const TText& schriftart) {
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glClearColor(0, 0, 0, 0);
+  g.Schriftbasis = SchriftErzeugen(schriftart);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  GrafikenLaden(g, grafikordner);
+  if (!g.Ring) g.Ring = gluNewQuadric();
+  return g.Schriftbasis != 0;
+}
+
+void GrafikAufloesen(TGrafik& g) {
+  SchriftFreigeben(g.Schriftbasis);
+  auto loeschen = [](auto& satz) {
+    for (uint32_t& t : satz) {
+      if (t) glDeleteTextures(1, &t);
+      t = 0;
+    }
+  };
+  loeschen(g.Basistexturen);
+  loeschen(g.Spieltexturen);
+  GrafikenFreigeben(g);
+  if (g.Ring) gluDeleteQuadric(g.Ring);
+  g.Ring = nullptr;
+}

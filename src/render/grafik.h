@@ -1,0 +1,34 @@
+#pragma once
+// The OpenGL resources of one drawing context: font lists, textures, the overview image, the
+// star generator and the GLU quadric. The owner of the context (the editor window, a snapshot,
+// a test) owns one of these and hands it to every drawing operation.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "base/zufall.h"
+#include "render/primitive.h"
+#include "render/uebersicht.h"
+
+struct GLUquadric;
+
+struct TGrafik {
+  uint32_t Schriftbasis = 0;               // first of the 256 glyph lists
+  std::array<uint32_t, 8> Basistexturen{}; // graphics groups 0 ... 7, 0 = none
+  std::array<uint32_t, 6> Spieltexturen{}; // graphics groups 8 ... 13
+  TUebersichtsbild Uebersicht;             // the overview image and its texture
+  TZufallsgenerator Sterne;                // reset to a fixed state for every frame
+  GLUquadric* Ring = nullptr;              // the rings of the tool icons
+  TBildflaeche Bildflaeche;                // the shared drawing record of the elements
+  int32_t Breite = 1600;                   // client size in pixels
+  int32_t Hoehe = 1200;
+};
+
+// The context set-up of the editor window, with its context current: depth test, clear colour,
+// the font of the face (the system picks a serif when it is missing), the texture filters, the
+// eight base graphics from the folder and the GLU quadric. Missing graphics are no error.
+// Returns false only when no font could be built (text is then not drawn).
+bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner,
+                      const TText& schriftart = "Georgia");
+// Releases everything GrafikEinrichten and SpielGrafikenLaden made, with the context current.
+void GrafikAufloesen(TGrafik& g);
