@@ -1,0 +1,56 @@
+#pragma once
+// What the commands of vandor-cli share: argument handling, the two kinds of failure with their
+// exit codes, loading a scenario with a clear reason on failure, and writing PNG pictures.
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "model/spiel.h"
+#include "model/szenario.h"
+#include "scenario/szenario_vorschau.h"
+
+// The arguments after the command's name.
+using TArgumente = std::vector<std::string>;
+
+// A wrong call: exit code 2 with the command's usage line.
+struct TAufruffehler : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+// A file that cannot be read or written: exit code 1 with this one line.
+struct TDateifehler : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// One command of the table in main.cpp.
+struct TBefehl {
+  const char* Name;
+  const char* Aufruf; // the usage line after "vandor-cli "
+  int (*Ausfuehren)(const TArgumente& argumente);
+};
+
+// Splits the arguments into positional ones and options. Options named in mitWert take the next
+// argument as their value; the others are flags. Unknown options, a missing value or a wrong
+// number of positional arguments are call errors.
+struct TAufteilung {
+  std::vector<std::string> Positionen;
+  std::vector<std::pair<std::string, std::string>> Optionen;
+  std::optional<std::string> Option(const std::string& name) const;
+  bool Schalter(const std::string& name) const { return Option(name).has_value(); }
+};
+TAufteilung Aufteilen(const TArgumente& argumente, const std::vector<std::string>& mitWert,
+                      const std::vector<std::string>& schalter, std::size_t positionen);
+
+// A whole decimal number in von ... bis, else a call error naming the option.
+int32_t ZahlArgument(const std::string& text, int32_t von, int32_t bis, const std::string& name);
+
+// Loads a scenario file through a temporary file beside it; a TDateifehler says why it failed.
+void SzenarioEinlesen(const std::string& pfad, TKV& kv, TSzenario& s);
+// Checks that a file can be created at pfad (its folder exists and is writable).
+void ZielPruefen(const std::string& pfad);
+// Writes an RGBA picture as PNG.
+void PngSchreiben(const std::string& pfad, const TRgbaBild& bild);
+
+// A Latin-1 text for the terminal (UTF-8, line breaks as "\n").
+std::string FuerTerminal(const TText& text);
