@@ -1,0 +1,492 @@
+#include "app/haupt_formular.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QFont>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "app/benutzer_ini.h"
+#include "app/gl_form.h"
+#include "base/dateien.h"
+#include "base/text.h"
+#include "base/zufall.h"
+#include "editor/start.h"
+#include "model/einstellungen.h"
+#include "model/tabellen.h"
+#include "scenario/szenario_datei.h"
+#include "scenario/szenario_umwandlung.h"
+#include "scenario/szenario_vorschau.h"
+
+namespace {
+
+const char* const Szenarioendung = "vdz";
+constexpr int Feldlaenge = 256; // what the one-line edits and the description take
+
+QString AusLatin1(const TText& text) {
+  return QString::fromLatin1(text.data(), text.size());
+}
+TText NachLatin1(const QString& text) {
+  return Utf8NachLatin1(text.toStdString());
+}
+
+// The file name of a path without folder and without its last extension.
+std::string Grundname(const std::string& pfad) {
+  std::size_t trenner = pfad.rfind('/');
+  std::string name = trenner == std::string::npos ? pfad : pfad.substr(trenner + 1);
+  std::size_t punkt = name.rfind('.');
+  return punkt == std::string::npos ? name : name.substr(0, punkt);
+}
+
+QLabel* Beschriftung(QWidget* eltern, const QString& text, int x, int y) {
+  auto* l = new QLabel(text, eltern);
+  l->move(x, y);
+  l->adjustSize();
+  return l;
+}
+
+QLineEdit* Eingabefeld(QWidget* eltern, int x, int y, int breite, int laenge,
+                       const QString& text = {}) {
+  auto* e = new QLineEdit(text, eltern);
+  e->setGeometry(x, y, breite, 24);
+  e->setMaxLength(laenge);
+  return e;
+}
+
+QComboBox* Auswahlliste(QWidget* eltern, int x, int y, int breite) {
+  auto* c = new QComboBox(eltern);
+  c->setGeometry(x, y, breite, 24);
+  c->setEditable(false);
+  return c;
+}
+
+} // namespace
+
+THauptFormular::THauptFormular(TProgrammdaten& daten, const std::string& programmordner,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      Daten(daten) {
+  Eingabe = [this](const QString& titel, const QString& frage, QString& text) {
+    bool ok = false;
+    QString ergebnis = QInputDialog::getText(isVisible() ? this : nullptr, titel, frage,
+                                             QLineEdit::Normal, text, &ok);
+    if (ok) text = ergebnis;
+    return ok;
+  };
+  Hinweis = [this](const QString& text) {
+    QMessageBox::warning(isVisible() ? this : nullptr, windowTitle(), text);
+  };
+
+  SteuerelementeAnlegen();
+
+  ZufallsquelleStarten();
+  EditorStart(Daten.Programm, programmordner);
+  // The map generator draws from the game record's own generator, which only a reset seeds.
+  SpielZuruecksetzen(Daten.KV);
+  SpielEinstellungenEinrichten();
+  SzenariosAnzeigen();
+  LeseBenutzerIni();
+}
+
+void THauptFormular::SteuerelementeAnlegen() {
+  setWindowTitle("Vandor Editor");
+  QFont schrift("Georgia");
+  schrift.setPixelSize(13);
+  setFont(schrift);
+  setFixedSize(662, 500);
+  if (QScreen* schirm = QGuiApplication::primaryScreen())
+    move(schirm->availableGeometry().center() - rect().center());
+
+  GroupBox3 = new QGroupBox("Vandor Neues Szenario erzeugen", this);
+  GroupBox3->setGeometry(16, 16, 633, 465);
+
+  SpeedButton6 = new QPushButton("Szenario erzeugen", GroupBox3);
+  SpeedButton6->setGeometry(424, 384, 177, 49);
+  SpeedButton6->setFlat(true);
+  SpeedButton5 = new QPushButton("Szenario speichern", GroupBox3);
+  SpeedButton5->setGeometry(24, 384, 177, 49);
+  SpeedButton5->setFlat(true);
+
+  TabControl1 = new QTabWidget(GroupBox3);
+  TabControl1->setGeometry(24, 32, 585, 337);
+
+  TabSheet2 = new QWidget;
+  Label16 = Beschriftung(TabSheet2, "Name", 48, 32);
+  Edit5 = Eingabefeld(TabSheet2, 160, 32, 273, Feldlaenge);
+  Label1 = Beschriftung(TabSheet2, "Autor", 48, 80);
+  Edit6 = Eingabefeld(TabSheet2, 160, 80, 273, Feldlaenge);
+  Label2 = Beschriftung(TabSheet2, "Epost", 48, 112);
+  Edit7 = Eingabefeld(TabSheet2, 160, 112, 273, Feldlaenge);
+  Label4 = Beschriftung(TabSheet2, "Homepage", 48, 146);
+  Edit1 = Eingabefeld(TabSheet2, 160, 144, 273, Feldlaenge);
+  Label3 = Beschriftung(TabSheet2, "Beschreibung", 48, 192);
+  Memo2 = new QPlainTextEdit(TabSheet2);
+  Memo2->setGeometry(160, 192, 273, 97);
+  Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  connect(Memo2, &QPlainTextEdit::textChanged, this, [this] {
+    // The description takes at most 256 characters, as the other fields do.
+    const QString text = Memo2->toPlainText();
+    if (text.size() <= Feldlaenge) return;
+    QSignalBlocker sperre(Memo2);
+    Memo2->setPlainText(text.left(Feldlaenge));
+    Memo2->moveCursor(QTextCursor::End);
+  });
+  TabControl1->addTab(TabSheet2, "Einstellungen");
+
+  TabSheet4 = new QWidget;
+  ComboBox2 = Auswahlliste(TabSheet4, 24, 16, 153);
+  ComboBox2->addItems({"Zufallskarte", "Szenario"});
+  ComboBox2->setCurrentIndex(0);
+  Label5 = Beschriftung(TabSheet4,
+                        QString::fromLatin1("Gr\xF6\xDF"
+                                            "e"),
+                        64, 80);
+  ComboBox7 = Auswahlliste(TabSheet4, 160, 80, 169);
+  Edit8 = Eingabefeld(TabSheet4, 376, 80, 57, 4, "0");
+  Label7 = Beschriftung(TabSheet4, "x", 446, 82);
+  Edit9 = Eingabefeld(TabSheet4, 464, 80, 57, 4, "0");
+  RadioButton1 = new QRadioButton("Landschaft", TabSheet4);
+  RadioButton1->setGeometry(80, 152, 113, 17);
+  ComboBox8 = Auswahlliste(TabSheet4, 216, 152, 169);
+  RadioButton2 = new QRadioButton(QString::fromLatin1("Gel\xE4nde"), TabSheet4);
+  RadioButton2->setGeometry(80, 216, 113, 17);
+  RadioButton2->setChecked(true);
+  ComboBox1 = Auswahlliste(TabSheet4, 216, 216, 169);
+
+  ListView2 = new QTreeWidget(TabSheet4);
+  ListView2->setGeometry(20, 56, 229, 233);
+  ListView2->setColumnCount(1);
+  ListView2->setHeaderLabels({"Szenario"});
+  ListView2->header()->setStretchLastSection(false);
+  ListView2->setColumnWidth(0, 180);
+  ListView2->setRootIsDecorated(false);
+  ListView2->setItemsExpandable(false);
+  ListView2->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListView2->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListView2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  {
+    // The chosen row stays marked while another control has the focus.
+    QPalette farben = ListView2->palette();
+    farben.setColor(QPalette::Inactive, QPalette::Highlight,
+                    farben.color(QPalette::Active, QPalette::Highlight));
+    farben.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                    farben.color(QPalette::Active, QPalette::HighlightedText));
+    ListView2->setPalette(farben);
+  }
+  ListView2->raise(); // it covers the size label while it shows
+
+  Memo1 = new QPlainTextEdit(TabSheet4);
+  Memo1->setGeometry(264, 176, 297, 113);
+  Memo1->setReadOnly(true);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  {
+    QFont klein("Georgia");
+    klein.setPixelSize(11);
+    Memo1->setFont(klein);
+  }
+  Image1 = new QLabel(TabSheet4);
+  Image1->setGeometry(408, 16, 145, 145);
+  Image1->setAlignment(Qt::AlignCenter);
+  TabControl1->addTab(TabSheet4, "Karte");
+  TabControl1->setCurrentWidget(TabSheet2);
+
+  connect(SpeedButton6, &QPushButton::clicked, this, [this] { SpeedButton6Click(); });
+  connect(SpeedButton5, &QPushButton::clicked, this, [this] { SpeedButton5Click(); });
+  connect(ComboBox7, &QComboBox::activated, this, [this] { ComboBox7Change(); });
+  connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+  connect(ListView2, &QTreeWidget::itemClicked, this, [this] { ListView2Click(); });
+  Edit8->installEventFilter(this);
+  Edit9->installEventFilter(this);
+  ListView2->installEventFilter(this);
+  Image1->installEventFilter(this);
+}
+
+void THauptFormular::EditorFensterSetzen(TGLForm* fenster) {
+  GLForm = fenster;
+  if (!fenster) return;
+  fenster->Umgebung.SzenarioSpeichern = [this] { SpeedButton5Click(); };
+  fenster->BeimSchliessen = [this] { show(); };
+}
+
+QString THauptFormular::Sprachwahl(const char* deutsch, const char* englisch) const {
+  return QString::fromLatin1(Daten.Programm.Sprache == 1 ? englisch : deutsch);
+}
+
+void THauptFormular::SpielEinstellungenEinrichten() {
+  const int sprache = Daten.Programm.Sprache == 1 ? 1 : 0;
+  ComboBox8->clear();
+  for (const TLandschaft& l : Landschaftstabelle)
+    ComboBox8->addItem(QString::fromLatin1(l.Name[sprache]));
+  ComboBox8->setCurrentIndex(1);
+  ComboBox1->clear();
+  for (const TGelaendeArt& g : Gelaendetabelle)
+    ComboBox1->addItem(QString::fromLatin1(g.Name[sprache]));
+  ComboBox1->setCurrentIndex(3);
+  ComboBox7->clear();
+  for (const TKartengroesse& k : Kartengroessen)
+    ComboBox7->addItem(QString::fromLatin1(k.Name[sprache]));
+  ComboBox7->setCurrentIndex(StandardKartengroesse);
+  ComboBox7Change();
+  ComboBox2Change();
+}
+
+void THauptFormular::ComboBox7Change() {
+  const int i = ComboBox7->currentIndex();
+  if (i < 0 || i >= Kartengroessenanzahl) return;
+  Edit8->setText(QString::number(Kartengroessen[i].Breite));
+  Edit9->setText(QString::number(Kartengroessen[i].Hoehe));
+}
+
+void THauptFormular::ComboBox2Change() {
+  const bool zufall = ComboBox2->currentIndex() == 0;
+  for (QWidget* w : std::initializer_list<QWidget*>{ComboBox1, ComboBox7, ComboBox8, RadioButton1,
+                                                    RadioButton2, Edit8, Edit9, Label7})
+    w->setVisible(zufall);
+  for (QWidget* w : std::initializer_list<QWidget*>{ListView2, Memo1, Image1})
+    w->setVisible(!zufall);
+  if (!zufall) SzenariosAnzeigen();
+}
+
+void THauptFormular::SzenariosAnzeigen() {
+  const std::string ordner = Daten.Programm.Pfad + "Szenario";
+  const int32_t anzahl = DateienZaehlen(ordner, Szenarioendung, true);
+  ListView2->clear();
+  if (anzahl > 0) {
+    std::vector<std::string> gefunden;
+    if (DateienSuchen(ordner, Szenarioendung, true, true, gefunden) > 0) {
+      SzenarioDateien = std::move(gefunden);
+      for (const std::string& pfad : SzenarioDateien)
+        ListView2->addTopLevelItem(
+            new QTreeWidgetItem(QStringList{QString::fromStdString(Grundname(pfad))}));
+      if (ListView2->topLevelItemCount() > 0) {
+        ListView2->setCurrentItem(ListView2->topLevelItem(0));
+        ListView2Click();
+      }
+    }
+    ListView2->viewport()->update();
+  }
+}
+
+void THauptFormular::ListView2Click() {
+  QTreeWidgetItem* zeile = ListView2->currentItem();
+  const int i = zeile && zeile->isSelected() ? ListView2->indexOfTopLevelItem(zeile) : -1;
+  if (i >= 0 && i < static_cast<int>(SzenarioDateien.size())) SzenarioAnzeigen(i);
+}
+
+void THauptFormular::SzenarioAnzeigen(int index) {
+  // The preview reads into a game record of its own: the map being edited stays as it is.
+  TKV vorschau;
+  SzenarioLaden(vorschau, Daten.Szenario, SzenarioDateien[index],
+                TempDateiname(Daten.Programm.Pfad, 0));
+  Memo1->clear();
+  for (const TText& zeile : SzenarioDetails(Daten.Szenario, Daten.Programm.Sprache)) {
+    QString text = AusLatin1(zeile);
+    text.replace("\r\n", "\n");
+    Memo1->appendPlainText(text);
+  }
+  Memo1->moveCursor(QTextCursor::Start);
+  ErzeugeUebersicht(false);
+}
+
+void THauptFormular::ErzeugeUebersicht(bool nurStartpunkte) {
+  TRgbaBild bild;
+  if (::ErzeugeUebersicht(bild, Daten.Szenario, nurStartpunkte) && bild.Breite > 0 &&
+      bild.Hoehe > 0) {
+    Uebersicht =
+        QImage(bild.Pixel.data(), bild.Breite, bild.Hoehe, bild.Breite * 4, QImage::Format_RGBA8888)
+            .copy();
+  } else {
+    Uebersicht = QImage();
+  }
+  if (Uebersicht.isNull()) {
+    Image1->clear();
+    return;
+  }
+  // Stretched to the control with the proportions kept; each cell stays a sharp square.
+  Image1->setPixmap(QPixmap::fromImage(
+      Uebersicht.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::FastTransformation)));
+}
+
+void THauptFormular::Image1Click() {
+  ErzeugeUebersicht(true);
+}
+
+int32_t THauptFormular::Seitenlaenge(const QString& text) {
+  bool zahl = false;
+  const int wert = text.toInt(&zahl, 10);
+  if (!zahl) return 30;
+  return wert < 0 ? 0 : wert;
+}
+
+bool THauptFormular::ZifferntasteVerwerfen(const QKeyEvent& taste) {
+  // Keys that type nothing (cursor keys, Delete) and the focus change pass; of the characters
+  // only the digits and backspace.
+  if (taste.key() == Qt::Key_Tab || taste.key() == Qt::Key_Backtab) return false;
+  const QString text = taste.text();
+  if (text.isEmpty()) return false;
+  const QChar c = text.at(0);
+  return !(c == QChar(8) || (c >= QChar('0') && c <= QChar('9')));
+}
+
+void THauptFormular::EinstellungenAufnehmen(TKartenParameter& p) {
+  EinstellungenZuruecksetzen(Daten.KV.Einstellungen);
+  TZufallsgenerator g = EinstellungsGenerator(Daten.KV.Einstellungen);
+  ZufallInitialisieren(g);
+  EinstellungsGeneratorSetzen(Daten.KV.Einstellungen, g);
+  p = TKartenParameter{};
+  p.Breite = Seitenlaenge(Edit8->text());
+  p.Hoehe = Seitenlaenge(Edit9->text());
+  p.Gelaende = static_cast<uint8_t>(std::max(ComboBox1->currentIndex(), 0));
+  p.Landschaft = static_cast<uint8_t>(std::max(ComboBox8->currentIndex(), 0));
+  p.Verfahren = RadioButton1->isChecked() ? kvLandschaft : kvFuellen;
+}
+
+void THauptFormular::SpeedButton6Click() {
+  bool gebaut;
+  if (ComboBox2->currentIndex() == 1 && (Daten.Szenario.Geladen & sgGeladen)) {
+    // The map starts from a fresh game record, as when the scenario file was read.
+    SpielZuruecksetzen(Daten.KV);
+    gebaut = KarteAusSzenario(Daten.KV, Daten.Szenario);
+  } else {
+    TKartenParameter p;
+    EinstellungenAufnehmen(p);
+    gebaut = KarteErzeugen(Daten.KV, p);
+  }
+  if (!gebaut) {
+    Hinweis(Sprachwahl("Die Karte konnte nicht erzeugt werden: zu wenig Speicher.",
+                       "The map could not be built: not enough memory."));
+    return;
+  }
+  AufInsFeld();
+}
+
+void THauptFormular::AufInsFeld() {
+  ProgrammVorbereiten();
+  hide();
+  if (GLForm) GLForm->Zeigen(this);
+}
+
+void THauptFormular::ProgrammVorbereiten() {
+  if (!GLForm) {
+    const TEditorUmgebung ohneFenster;
+    TEditor e{Daten.Programm, Daten.KV, ohneFenster};
+    ::ProgrammVorbereiten(e);
+    return;
+  }
+  TEditor e = GLForm->Editor();
+  ::ProgrammVorbereiten(e);
+  GLForm->SpielGrafikenLaden(Daten.Programm.ProgrammSpiel.Spiel);
+  GLForm->Timer1.start();
+}
+
+void THauptFormular::SpeedButton5Click() {
+  QString titel, frage;
+  if (Daten.Programm.Sprache == 0) {
+    titel = "Szenario speichern";
+    frage = "Dateinamen eingeben";
+  } else if (Daten.Programm.Sprache == 1) {
+    titel = "Save szenario";
+    frage = "Enter filename";
+  }
+  QString name = "Szenario";
+  if (Eingabe(titel, frage, name)) EingabeSzenarioSpeichern(name, false);
+}
+
+bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool ueberschreiben) {
+  // A name is a file name in the scenario folder, never a path leading elsewhere.
+  if (name.contains('/') || name.contains('\\') || name.contains(QChar(0))) {
+    Hinweis(Sprachwahl("Der Dateiname \"%1\" darf weder \"/\" noch \"\\\" enthalten; das "
+                       "Szenario wurde nicht gespeichert.",
+                       "The file name \"%1\" must not contain \"/\" or \"\\\"; the scenario "
+                       "was not saved.")
+                .arg(name));
+    return false;
+  }
+  TSzenario& s = Daten.Szenario;
+  if (!SzenarioAusKarte(s, Daten.KV)) {
+    Hinweis(Sprachwahl("Das Szenario konnte nicht gespeichert werden: zu wenig Speicher.",
+                       "The scenario could not be saved: not enough memory."));
+    return false;
+  }
+  s.Texte[stName] = TextKuerzen(NachLatin1(Edit5->text()));
+  s.Texte[stAutor] = TextKuerzen(NachLatin1(Edit6->text()));
+  s.Texte[stEpost] = TextKuerzen(NachLatin1(Edit7->text()));
+  s.Texte[stHomepage] = TextKuerzen(NachLatin1(Edit1->text()));
+  QString beschreibung = Memo2->toPlainText();
+  beschreibung.replace("\n", "\r\n");
+  s.Texte[stBeschreibung] = TextKuerzen(NachLatin1(beschreibung));
+  s.Texte[stDatum] = TextKuerzen(
+      NachLatin1(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)));
+
+  const std::string ordner = Daten.Programm.Pfad + "Szenario";
+  std::string pfad = ordner + "/" + name.toStdString() + "." + Szenarioendung;
+  if (DateiVorhanden(pfad) && !ueberschreiben) {
+    pfad = FreierDateiname(Grundname(pfad), Szenarioendung, ordner, 1, 9999, 0, false);
+    if (pfad == "notfound") {
+      Hinweis(Sprachwahl("F\xFCr \"%1\" ist kein nummerierter Dateiname mehr frei; das Szenario "
+                         "wurde nicht gespeichert.",
+                         "No numbered file name is left for \"%1\"; the scenario was not saved.")
+                  .arg(name));
+      return false;
+    }
+  }
+  if (!SzenarioSpeichern(s, pfad, TempDateiname(Daten.Programm.Pfad, 0))) {
+    Hinweis(Sprachwahl("Das Szenario konnte nicht als \"%1\" gespeichert werden.",
+                       "The scenario could not be saved as \"%1\".")
+                .arg(QString::fromStdString(pfad)));
+    return false;
+  }
+  return true;
+}
+
+void THauptFormular::LeseBenutzerIni() {
+  const TBenutzerDaten d = BenutzerDatenLesen(BenutzerIniPfad(Daten.Programm.Pfad));
+  Edit6->setText(AusLatin1(d.Autor));
+  Edit7->setText(AusLatin1(d.Epost));
+  Edit1->setText(AusLatin1(d.Homepage));
+}
+
+void THauptFormular::SchreibeBenutzerIni() {
+  BenutzerDatenSchreiben(
+      BenutzerIniPfad(Daten.Programm.Pfad),
+      {NachLatin1(Edit6->text()), NachLatin1(Edit7->text()), NachLatin1(Edit1->text())});
+}
+
+void THauptFormular::closeEvent(QCloseEvent* ereignis) {
+  SchreibeBenutzerIni();
+  if (Daten.KV.Karte.Breite > 0 && Daten.KV.Karte.Hoehe > 0)
+    EingabeSzenarioSpeichern(Daten.Programm.Sprache == 1 ? "Last" : "Letztes", true);
+  ereignis->accept();
+}
+
+bool THauptFormular::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if ((objekt == Edit8 || objekt == Edit9) && ereignis->type() == QEvent::KeyPress)
+    return ZifferntasteVerwerfen(*static_cast<QKeyEvent*>(ereignis));
+  if (objekt == ListView2 && ereignis->type() == QEvent::KeyRelease) {
+    auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if (!taste->isAutoRepeat() && (taste->key() == Qt::Key_Up || taste->key() == Qt::Key_Down))
+      ListView2Click();
+  }
+  if (objekt == Image1 && ereignis->type() == QEvent::MouseButtonRelease) {
+    auto* maus = static_cast<QMouseEvent*>(ereignis);
+    if (maus->button() == Qt::LeftButton && Image1->rect().contains(maus->position().toPoint()))
+      Image1Click();
+  }
+  return QWidget::eventFilter(objekt, ereignis);
+}

@@ -1,0 +1,110 @@
+#pragma once
+// The set-up dialog, the program's main window: the scenario texts, the choice of how the map is
+// made (random map of a chosen size, or an existing scenario with details and overview), building
+// the map and opening the editor window, saving the map as a scenario file, and the user
+// settings kept between runs.
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/programmdaten.h"
+#include "scenario/karte_erzeugen.h"
+
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTreeWidget;
+class TGLForm;
+
+class THauptFormular : public QWidget {
+  Q_OBJECT
+
+public:
+  // Starts the program state in the program folder (UTF-8, "/" at the end): seeds the random
+  // source, starts the editor state, fills the lists, lists the scenario folder and reads the
+  // user settings. Throws std::runtime_error when a data folder cannot be created.
+  THauptFormular(TProgrammdaten& daten, const std::string& programmordner,
+                 QWidget* parent = nullptr);
+
+  // Connects the editor window both ways: the dialog opens it, and it calls back for saving and
+  // for showing the dialog again.
+  void EditorFensterSetzen(TGLForm* fenster);
+
+  void SpielEinstellungenEinrichten();
+  void ComboBox7Change();
+  void ComboBox2Change();
+  void SzenariosAnzeigen();
+  void ListView2Click();
+  void SzenarioAnzeigen(int index);
+  void ErzeugeUebersicht(bool nurStartpunkte);
+  void Image1Click();
+  void SpeedButton6Click();
+  void EinstellungenAufnehmen(TKartenParameter& p);
+  void AufInsFeld();
+  void ProgrammVorbereiten();
+  void SpeedButton5Click();
+  // Saves the current map with the dialog's texts as Szenario/<name>.vdz. Without ueberschreiben
+  // an existing file is kept and the first free numbered name is taken instead. Returns whether
+  // the file was written; every failure is shown to the user.
+  bool EingabeSzenarioSpeichern(const QString& name, bool ueberschreiben);
+  void LeseBenutzerIni();
+  void SchreibeBenutzerIni();
+
+  // The width or height field as a number of cells: 30 when the text is not a whole decimal
+  // number, 0 for a negative one.
+  static int32_t Seitenlaenge(const QString& text);
+  // The key filter of the width and height fields: true when the key is to be discarded.
+  static bool ZifferntasteVerwerfen(const QKeyEvent& taste);
+
+  TProgrammdaten& Daten;
+  // The full paths of the files of the last listing; row i of ListView2 belongs to element i.
+  std::vector<std::string> SzenarioDateien;
+  // The overview picture in its own size, before it is scaled into Image1.
+  QImage Uebersicht;
+
+  // The modal file-name query and the message box; tests put their own in.
+  std::function<bool(const QString& titel, const QString& frage, QString& text)> Eingabe;
+  std::function<void(const QString& text)> Hinweis;
+
+  QGroupBox* GroupBox3;
+  QPushButton* SpeedButton6;
+  QPushButton* SpeedButton5;
+  QTabWidget* TabControl1;
+  QWidget* TabSheet2;
+  QLabel *Label16, *Label1, *Label2, *Label4, *Label3;
+  QLineEdit *Edit5, *Edit6, *Edit7, *Edit1;
+  QPlainTextEdit* Memo2;
+  QWidget* TabSheet4;
+  QComboBox* ComboBox2;
+  QLabel* Label5;
+  QComboBox* ComboBox7;
+  QLineEdit* Edit8;
+  QLabel* Label7;
+  QLineEdit* Edit9;
+  QRadioButton* RadioButton1;
+  QComboBox* ComboBox8;
+  QRadioButton* RadioButton2;
+  QComboBox* ComboBox1;
+  QTreeWidget* ListView2;
+  QPlainTextEdit* Memo1;
+  QLabel* Image1;
+
+protected:
+  void closeEvent(QCloseEvent* ereignis) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+  void SteuerelementeAnlegen();
+  // Text in the active language: German or English.
+  QString Sprachwahl(const char* deutsch, const char* englisch) const;
+
+  TGLForm* GLForm = nullptr;
+};
