@@ -33,8 +33,8 @@ void TgaSchreiben(const std::string& datei, int32_t breite, int32_t hoehe,
   ASSERT_NE(f, nullptr) << datei;
   std::fwrite(kopf, 1, sizeof kopf, f);
   for (uint32_t p : rgba) {
-    const uint8_t bgra[4] = {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8),
-                             static_cast<uint8_t>(p), static_cast<uint8_t>(p >> 24)};
+    const uint8_t bgra[4] = {static_cast<uint8_t>(p), static_cast<uint8_t>(p >> 8),
+                             static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 24)};
     std::fwrite(bgra, 1, 4, f);
   }
   std::fclose(f);

@@ -16,7 +16,7 @@
 
 using TRgb = std::array<int, 3>;
 
-// An uncompressed 32-bit TGA file, first row at the top.
+// An uncompressed 32-bit TGA file of 0xAARRGGBB pixels, first row at the top.
 void TgaSchreiben(const std::string& datei, int32_t breite, int32_t hoehe,
                   const std::vector<uint32_t>& rgba);
 // A fresh empty folder below the system's temporary folder.
