@@ -11,6 +11,7 @@
 int BefehlNew(const TArgumente&);
 int BefehlInfo(const TArgumente&);
 int BefehlOverview(const TArgumente&);
+int BefehlReplay(const TArgumente&);
 
 namespace {
 
@@ -21,6 +22,7 @@ const TBefehl Befehle[] = {
      BefehlNew},
     {"info", "info FILE.vdz [--english]", BefehlInfo},
     {"overview", "overview FILE.vdz OUT.png [--starts-only]", BefehlOverview},
+    {"replay", "replay IN.vdz OUT.vdz [--events FILE|-] [--wrap] [--state]", BefehlReplay},
 };
 
 void AlleAufrufe(std::ostream& aus) {
