@@ -117,6 +117,20 @@ int main(int argc, char** argv) {
   }
   kreise.Zeigen("press, circle brush size 5 (Mausklick)");
 
+  // The flood fill at size 0 on the random landscape: the area is the clicked cell's patch.
+  ps.Werkzeug = wzAusfuellen;
+  ps.Groesse = 0;
+  TMessreihe fuellen;
+  for (int32_t i = 0; i < 20; ++i) {
+    ps.Gelaende = static_cast<uint8_t>(15 - i % 4);
+    const TPunkt pt = mitte({(i * 2503 + 31) % seite, (i * 7001 + 37) % seite});
+    t0 = TUhr::now();
+    Mausklick(e, pt, mtLinks, true);
+    fuellen.Werte.push_back(Millisekunden(t0));
+  }
+  fuellen.Zeigen("press, flood fill size 0 (Mausklick)");
+  ps.Werkzeug = wzQuadrat;
+
   TMessreihe speichern, laden, rueck;
   for (int32_t i = 0; i < 10; ++i) {
     t0 = TUhr::now();
