@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <new>
 
 #include "editor/abbilder.h"
 #include "editor/aufbau.h"
@@ -75,7 +76,12 @@ void Ausfuellen(TKV& kv, TPunkt c, int32_t s, uint8_t gelaende) {
   bereich.Schritt = Fuellschritte[s];
   bereich.Gelaendemenge.set(Gelaende(kv.Karte, c.x, c.y));
   TZielflaeche flaeche;
-  ZielflaecheBerechnen(kv, bereich, Rechteck(c, c), flaeche);
+  try {
+    ZielflaecheBerechnen(kv, bereich, Rechteck(c, c), flaeche);
+  } catch (const std::bad_alloc&) {
+    // The area of a whole huge map may not fit in memory; the map is still untouched then.
+    return;
+  }
   for (const TZielpunkt& z : flaeche)
     Malen(kv, {z.x, z.y}, gelaende);
 }
