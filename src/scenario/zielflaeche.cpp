@@ -1,36 +1,40 @@
 #include "scenario/zielflaeche.h"
 
 #include <cmath>
-#include <memory>
+#include <cstdlib>
 #include <new>
 
 #include "model/einstellungen.h"
 
 namespace {
 
-// Which cells have been looked at: a bit per cell, kept in 64 x 64 tiles that are only made
-// when the area reaches them, so a small area on a huge map stays cheap.
+// Which cells have been looked at: a bit per cell, column by column. The memory comes zeroed
+// from the system and untouched pages cost nothing, so a small area on a huge map stays cheap.
 class TGesehen {
 public:
   TGesehen(int32_t breite, int32_t hoehe)
-      : KachelnY((hoehe + 63) >> 6),
-        Kacheln(static_cast<std::size_t>((breite + 63) >> 6) * static_cast<std::size_t>(KachelnY)) {
+      : Hoehe(static_cast<std::size_t>(hoehe)),
+        Bits(static_cast<uint64_t*>(
+            std::calloc((static_cast<std::size_t>(breite) * Hoehe + 63) / 64, sizeof(uint64_t)))) {
+    if (!Bits) throw std::bad_alloc();
   }
+  ~TGesehen() { std::free(Bits); }
+  TGesehen(const TGesehen&) = delete;
+  TGesehen& operator=(const TGesehen&) = delete;
 
   // Marks the cell and tells whether it was marked before.
   bool Markieren(int32_t x, int32_t y) {
-    auto& kachel = Kacheln[static_cast<std::size_t>(x >> 6) * KachelnY + (y >> 6)];
-    if (!kachel) kachel = std::make_unique<uint64_t[]>(64);
-    uint64_t& wort = kachel[x & 63];
-    const uint64_t bit = uint64_t{1} << (y & 63);
+    const std::size_t i = static_cast<std::size_t>(x) * Hoehe + static_cast<std::size_t>(y);
+    uint64_t& wort = Bits[i >> 6];
+    const uint64_t bit = uint64_t{1} << (i & 63);
     const bool vorher = (wort & bit) != 0;
     wort |= bit;
     return vorher;
   }
 
 private:
-  std::size_t KachelnY;
-  std::vector<std::unique_ptr<uint64_t[]>> Kacheln;
+  std::size_t Hoehe;
+  uint64_t* Bits;
 };
 
 struct TVersatz {
@@ -77,6 +81,12 @@ int32_t ZielflaecheBerechnen(const TKV& kv, const TZielbereich& b, const TRechte
     return 0;
 
   try {
+    // Room for the largest possible area up front: only the part that is used is ever touched,
+    // and the area never has to be moved while it grows.
+    const int64_t r = std::max<int64_t>(b.Reichweite / 100, 0);
+    const int64_t seiteX = std::min<int64_t>(2 * r + 1, breite),
+                  seiteY = std::min<int64_t>(2 * r + 1, hoehe);
+    aus.reserve(static_cast<std::size_t>(seiteX * seiteY));
     aus.push_back({mitte.x, mitte.y, b.Anteil});
     // Every cell of the map is in range when the range exceeds any distance on it.
     const bool alleInReichweite =
