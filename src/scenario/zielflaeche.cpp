@@ -86,7 +86,11 @@ int32_t ZielflaecheBerechnen(const TKV& kv, const TZielbereich& b, const TRechte
     const int64_t r = std::max<int64_t>(b.Reichweite / 100, 0);
     const int64_t seiteX = std::min<int64_t>(2 * r + 1, breite),
                   seiteY = std::min<int64_t>(2 * r + 1, hoehe);
-    aus.reserve(static_cast<std::size_t>(seiteX * seiteY));
+    try {
+      aus.reserve(static_cast<std::size_t>(seiteX * seiteY));
+    } catch (const std::bad_alloc&) {
+      // A system that will not promise that much: the area grows as it goes.
+    }
     aus.push_back({mitte.x, mitte.y, b.Anteil});
     // Every cell of the map is in range when the range exceeds any distance on it.
     const bool alleInReichweite =
