@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <stdexcept>
+
+#include "editor_hilfe.h"
+
+TEST(Start, DataFoldersSlotsAndColours) {
+  TTestEditor t;
+  for (const char* name : {"Speicher", "Benutzer", "Grafik", "Szenario"})
+    EXPECT_TRUE(std::filesystem::is_directory(t.Ordner / name)) << name;
+  EXPECT_EQ(t.Programm.Pfad.back(), '/');
+  EXPECT_EQ(t.Programm.ProgrammSpiel.Verhalten, 1 << voZurueck);
+  for (bool b : t.Programm.ProgrammSpiel.Speicher.Belegt)
+    EXPECT_FALSE(b);
+  // "0000FF" is blue: red in the lowest byte of the value.
+  const TFarbKollektion blau = FarbeEinrichten("0000FF");
+  EXPECT_EQ(blau.Farbwert, 0xFF0000);
+  EXPECT_EQ(blau.Rot, 0.0);
+  EXPECT_EQ(blau.Blau, 1.0);
+  EXPECT_EQ(t.Programm.Farben.Spielerfarben[3].Farbtext, Spielerfarben[3]);
+  EXPECT_EQ(t.Programm.Farben.Gelaendefarben[7][1].Farbwert,
+            FarbeEinrichten(Gelaendetabelle[7].Farbe).Farbwert);
+  EXPECT_EQ(&Gelaendefarbe(t.Programm.Farben, 200), &Gelaendefarbe(t.Programm.Farben, 0));
+}
+
+TEST(Start, AFolderThatCannotBeMadeIsAnError) {
+  const auto ordner = std::filesystem::temp_directory_path() /
+                      ("vandor_editor_start_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(ordner);
+  std::ofstream(ordner / "Grafik") << "a file, not a folder";
+  TProgramm programm;
+  EXPECT_THROW(EditorStart(programm, ordner.string()), std::runtime_error);
+  std::filesystem::remove_all(ordner);
+}
+
+TEST(Start, OpeningKeepsToolsAndResetsZoomAndOptions) {
+  TTestEditor t(30, 30);
+  TProgrammSpiel& ps = t.Programm.ProgrammSpiel;
+  ps.Position = {4, 5};
+  ps.Werkzeug = wzKreis;
+  ps.Groesse = 3;
+  ps.Spiegelart = 2;
+  t.Taste(vkV);
+  t.Taste(vkG);
+  t.KV.Stand.Spiel = 0;
+  ProgrammVorbereiten(t.E);
+  EXPECT_EQ(ps.Zoomstufe, 2);
+  EXPECT_EQ(ps.Sichtweite, (TPunkt{15, 15}));
+  EXPECT_EQ(ps.Anzeige, AlleAnzeigeOptionen);
+  EXPECT_EQ(ps.Position, (TPunkt{4, 5}));
+  EXPECT_EQ(ps.Werkzeug, wzKreis);
+  EXPECT_EQ(ps.Groesse, 3);
+  EXPECT_EQ(ps.Spiegelart, 2);
+  EXPECT_EQ(ps.Programmfelder.Breite, 30);
+}
