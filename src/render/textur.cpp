@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <fstream>
+
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -20,10 +22,28 @@ bool Melden(std::string* fehler, const std::string& text) {
   return false;
 }
 
+// An uncompressed TGA shorter than its header promises is damaged; the decoder would fill the
+// missing pixels with black without a word.
+bool Unvollstaendig(const std::string& dateiname) {
+  std::ifstream datei(dateiname, std::ios::binary);
+  unsigned char kopf[18] = {};
+  if (!datei.read(reinterpret_cast<char*>(kopf), sizeof kopf)) return false;
+  const int art = kopf[2];
+  if (art != 1 && art != 2 && art != 3) return false; // run-length coded: the decoder checks
+  const uint64_t kennung = kopf[0];
+  const uint64_t palette =
+      kopf[1] ? static_cast<uint64_t>(kopf[5] | (kopf[6] << 8)) * ((kopf[7] + 7) / 8) : 0;
+  const uint64_t breite = kopf[12] | (kopf[13] << 8), hoehe = kopf[14] | (kopf[15] << 8);
+  const uint64_t noetig = 18 + kennung + palette + breite * hoehe * ((kopf[16] + 7) / 8);
+  datei.seekg(0, std::ios::end);
+  return static_cast<uint64_t>(datei.tellg()) < noetig;
+}
+
 } // namespace
 
 bool TexturLaden(const std::string& dateiname, uint32_t& textur, std::string* fehler) {
   textur = 0;
+  if (Unvollstaendig(dateiname)) return Melden(fehler, "image file is cut short");
   int breite = 0, hoehe = 0, kanaele = 0;
   stbi_uc* pixel = stbi_load(dateiname.c_str(), &breite, &hoehe, &kanaele, 4);
   if (!pixel) return Melden(fehler, std::string("cannot read image: ") + stbi_failure_reason());
