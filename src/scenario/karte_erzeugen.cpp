@@ -1,7 +1,7 @@
 #include "scenario/karte_erzeugen.h"
 
 #include <algorithm>
-#include <new>
+#include <exception>
 #include <vector>
 
 #include "base/zahlen.h"
@@ -131,7 +131,7 @@ bool KarteErzeugen(TKV& kv, const TKartenParameter& p) {
         return false;
       StartpunkteSetzen(karte, p.Breite, p.Hoehe, p.Spieleranzahl);
     }
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     KarteLeeren(karte);
     return false;
   }

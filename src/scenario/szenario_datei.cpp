@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <memory>
-#include <new>
 
 #include "base/dateien.h"
 #include "scenario/komprimierung.h"
@@ -179,7 +179,7 @@ bool SzenarioAusBild(TSzenario& s, const uint8_t* daten, std::size_t laenge) {
       stelle += k;
       return k;
     });
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     SzenarioLeeren(s);
     return false;
   }

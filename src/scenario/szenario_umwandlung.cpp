@@ -1,7 +1,7 @@
 #include "scenario/szenario_umwandlung.h"
 
 #include <algorithm>
-#include <new>
+#include <exception>
 #include <vector>
 
 #include "model/zustaende.h"
@@ -63,7 +63,7 @@ bool SzenarioAusKarte(TSzenario& s, const TKV& kv) {
     for (const TStartEintrag& e : liste)
       s.Startpunkte.push_back(e.Ort);
     s.Kartenwerte[2] = static_cast<int32_t>(liste.size());
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     SzenarioLeeren(s);
     s.Kartenwerte[2] = 0;
     return false;
@@ -102,7 +102,7 @@ bool KarteAusSzenario(TKV& kv, const TSzenario& s) {
       vorlage.Wert = static_cast<int32_t>(i);
       FeldZustaendeAendern(karte, p.x, p.y)[index] = vorlage;
     }
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     KarteLeeren(karte);
     return false;
   }

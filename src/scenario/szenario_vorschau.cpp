@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <new>
+#include <exception>
 #include <string>
 
 #include "base/sprachtext.h"
@@ -106,7 +106,7 @@ bool ErzeugeUebersicht(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte)
       if (s2 > 1) RechteckFuellen(bild, x - s2, y - s2, x + s2 + 2 * m, y + s2 + 2 * m, weiss);
       RechteckFuellen(bild, x - s2 + m, y - s2 + m, x + s2 + m, y + s2 + m, farbe);
     }
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     bild = TRgbaBild{};
     return false;
   }

@@ -88,7 +88,7 @@ int32_t ZielflaecheBerechnen(const TKV& kv, const TZielbereich& b, const TRechte
                   seiteY = std::min<int64_t>(2 * r + 1, hoehe);
     try {
       aus.reserve(static_cast<std::size_t>(seiteX * seiteY));
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
       // A system that will not promise that much: the area grows as it goes.
     }
     aus.push_back({mitte.x, mitte.y, b.Anteil});
@@ -122,7 +122,7 @@ int32_t ZielflaecheBerechnen(const TKV& kv, const TZielbereich& b, const TRechte
         aus.push_back({x, y, 0});
       }
     }
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     aus.clear();
     aus.shrink_to_fit();
     return 0;

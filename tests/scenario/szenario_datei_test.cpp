@@ -203,6 +203,12 @@ TEST(SzenarioUmwandlung, GleicherSpielerInBesuchsreihenfolge) {
   TSzenario s;
   ASSERT_TRUE(SzenarioAusKarte(s, kv));
   EXPECT_EQ(s.Startpunkte, (TFlaeche{{0, 2}, {2, 0}, {1, 1}}));
+  // Loaded back, the two positions of player 1 belong to players 0 and 1.
+  TKV neu = FrischesSpiel();
+  ASSERT_TRUE(KarteAusSzenario(neu, s));
+  EXPECT_EQ(FeldZustaende(neu.Karte, 0, 2)[0].Wert, 0);
+  EXPECT_EQ(FeldZustaende(neu.Karte, 2, 0)[0].Wert, 1);
+  EXPECT_EQ(FeldZustaende(neu.Karte, 1, 1)[0].Wert, 2);
 }
 
 TEST(SzenarioUmwandlung, NurDerErsteStartzustandZaehlt) {
