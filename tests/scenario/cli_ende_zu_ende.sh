@@ -56,6 +56,14 @@ erwarte "same generator, same picture" 0 $?
 "$cli" overview "$karte" "$ordner/starts.png" --starts-only
 erwarte "overview --starts-only" 0 $?
 
+# Texts arrive as UTF-8 and are kept as at most 255 Latin-1 characters.
+lang=$(printf '%0300d' 0 | sed 's/0/ä/g')
+"$cli" new "$ordner/lang.vdz" --size 3x2 --terrain 0 --name "$lang"
+erwarte "new with a long name" 0 $?
+name=$("$cli" info "$ordner/lang.vdz" | head -n 1)
+[ "$name" = "Szenario: $(printf '%0255d' 0 | sed 's/0/ä/g')" ]
+erwarte "the name is cut to 255 characters" 0 $?
+
 "$cli" new 2>/dev/null
 erwarte "new without a file name" 2 $?
 "$cli" new "$ordner/x.vdz" --size 10000x5 2>/dev/null
@@ -89,7 +97,7 @@ erwarte "new into a missing folder" 1 $?
 
 # Nothing is left behind but the files asked for.
 uebrig=$(ls -A "$ordner" | grep -v -x -e 'Grün.vdz' -e 'bild.png' -e 'zwei.vdz' -e 'zwei.png' \
-  -e 'starts.png' -e 'fehler.txt' -e 'kaputt.vdz')
+  -e 'starts.png' -e 'fehler.txt' -e 'kaputt.vdz' -e 'lang.vdz')
 [ -z "$uebrig" ]
 erwarte "no temporary files left ($uebrig)" 0 $?
 
