@@ -126,7 +126,7 @@ void THauptFormular::SteuerelementeAnlegen() {
   TabControl1 = new QTabWidget(GroupBox3);
   TabControl1->setGeometry(24, 32, 585, 337);
 
-  TabSheet2 = new QWidget;
+  TabSheet2 = new QWidget(TabControl1);
   Label16 = Beschriftung(TabSheet2, "Name", 48, 32);
   Edit5 = Eingabefeld(TabSheet2, 160, 32, 273, Feldlaenge);
   Label1 = Beschriftung(TabSheet2, "Autor", 48, 80);
@@ -149,7 +149,7 @@ void THauptFormular::SteuerelementeAnlegen() {
   });
   TabControl1->addTab(TabSheet2, "Einstellungen");
 
-  TabSheet4 = new QWidget;
+  TabSheet4 = new QWidget(TabControl1);
   ComboBox2 = Auswahlliste(TabSheet4, 24, 16, 153);
   ComboBox2->addItems({"Zufallskarte", "Szenario"});
   ComboBox2->setCurrentIndex(0);

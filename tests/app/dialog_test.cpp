@@ -292,7 +292,7 @@ void DialogTest::vorschauZeilenUndBild() {
   // 30 x 30: a margin of one pixel, one pixel per cell, 2 x 2 player squares without frame.
   QCOMPARE(f.Uebersicht.size(), QSize(32, 32));
   QCOMPARE(f.Uebersicht.pixel(31, 0), qRgb(0, 0, 0));
-  QCOMPARE(f.Uebersicht.pixel(0, 0), Farbe(Spielerfarben[0]));  // the square of (0, 0)
+  QCOMPARE(f.Uebersicht.pixel(0, 0), Farbe(Spielerfarben[0])); // the square of (0, 0)
   QCOMPARE(f.Uebersicht.pixel(1 + 5, 1 + 7), Farbe(Gelaendetabelle[5].Farbe));
   QCOMPARE(f.Uebersicht.pixel(1 + 10, 1 + 20), Farbe(Spielerfarben[1]));
   QCOMPARE(f.Uebersicht.pixel(1 + 9, 1 + 19), Farbe(Spielerfarben[1]));
