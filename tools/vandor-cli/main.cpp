@@ -12,6 +12,7 @@ int BefehlNew(const TArgumente&);
 int BefehlInfo(const TArgumente&);
 int BefehlOverview(const TArgumente&);
 int BefehlReplay(const TArgumente&);
+int BefehlSnapshot(const TArgumente&);
 
 namespace {
 
@@ -23,6 +24,9 @@ const TBefehl Befehle[] = {
     {"info", "info FILE.vdz [--english]", BefehlInfo},
     {"overview", "overview FILE.vdz OUT.png [--starts-only]", BefehlOverview},
     {"replay", "replay IN.vdz OUT.vdz [--events FILE|-] [--wrap] [--state]", BefehlReplay},
+    {"snapshot",
+     "snapshot IN.vdz OUT.png [--events FILE|-] [--wrap] [--graphics DIR] [--size WxH]",
+     BefehlSnapshot},
 };
 
 void AlleAufrufe(std::ostream& aus) {

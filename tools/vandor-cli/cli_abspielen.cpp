@@ -1,0 +1,139 @@
+#include "cli_abspielen.h"
+
+#include <charconv>
+#include <climits>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdlib.h>
+
+#include "cli_common.h"
+#include "model/einstellungen.h"
+#include "scenario/szenario_umwandlung.h"
+
+namespace {
+
+int32_t Zahl(const std::string& text, int32_t von, int32_t bis, std::size_t zeile,
+             const char* was) {
+  int32_t wert = 0;
+  const char* ende = text.data() + text.size();
+  const auto [p, fehler] = std::from_chars(text.data(), ende, wert);
+  if (text.empty() || fehler != std::errc() || p != ende || wert < von || wert > bis)
+    throw TAufruffehler("events line " + std::to_string(zeile) + ": " + was +
+                        " must be a whole number from " + std::to_string(von) + " to " +
+                        std::to_string(bis) + ", not \"" + text + "\"");
+  return wert;
+}
+
+} // namespace
+
+std::vector<TAbspielereignis> AbspielereignisseLesen(std::istream& ein) {
+  std::vector<TAbspielereignis> liste;
+  std::string zeile;
+  std::size_t nummer = 0;
+  constexpr int32_t Min = INT32_MIN, Max = INT32_MAX;
+  while (std::getline(ein, zeile)) {
+    ++nummer;
+    if (const std::size_t kommentar = zeile.find('#'); kommentar != std::string::npos)
+      zeile.resize(kommentar);
+    std::istringstream woerter(zeile);
+    std::vector<std::string> w;
+    for (std::string s; woerter >> s;)
+      w.push_back(s);
+    if (w.empty()) continue;
+    auto anzahl = [&](std::size_t von, std::size_t bis, const char* form) {
+      if (w.size() < von || w.size() > bis)
+        throw TAufruffehler("events line " + std::to_string(nummer) + ": expected \"" + form +
+                            "\"");
+    };
+    TAbspielereignis e;
+    const std::string& name = w[0];
+    if (name == "press" || name == "release") {
+      anzahl(4, 4, name == "press" ? "press X Y B" : "release X Y B");
+      e.Art = name == "press" ? TAbspielart::Druck : TAbspielart::Loslassen;
+      e.a = Zahl(w[1], Min, Max, nummer, "X");
+      e.b = Zahl(w[2], Min, Max, nummer, "Y");
+      e.c = Zahl(w[3], 0, 2, nummer, "B");
+    } else if (name == "move" || name == "drag") {
+      anzahl(3, 3, name == "move" ? "move X Y" : "drag X Y");
+      e.Art = name == "move" ? TAbspielart::Bewegung : TAbspielart::Ziehen;
+      e.a = Zahl(w[1], Min, Max, nummer, "X");
+      e.b = Zahl(w[2], Min, Max, nummer, "Y");
+    } else if (name == "key" || name == "keyup") {
+      anzahl(2, 3, name == "key" ? "key CODE [SHIFT]" : "keyup CODE [SHIFT]");
+      e.Art = name == "key" ? TAbspielart::Taste : TAbspielart::TasteLos;
+      e.a = Zahl(w[1], 0, 65535, nummer, "CODE");
+      e.b = w.size() > 2 ? Zahl(w[2], 0, 255, nummer, "SHIFT") : 0;
+    } else if (name == "tick") {
+      anzahl(1, 1, "tick");
+    } else {
+      throw TAufruffehler("events line " + std::to_string(nummer) + ": unknown event \"" + name +
+                          "\" (press, release, move, drag, key, keyup, tick)");
+    }
+    liste.push_back(e);
+  }
+  return liste;
+}
+
+std::vector<TAbspielereignis> AbspielereignisseLaden(const std::optional<std::string>& datei) {
+  if (!datei) return {};
+  if (*datei == "-") return AbspielereignisseLesen(std::cin);
+  std::ifstream strom(*datei);
+  if (!strom) throw TDateifehler(*datei + ": cannot be read");
+  return AbspielereignisseLesen(strom);
+}
+
+TAbspielordner::TAbspielordner() {
+  std::string vorlage = (std::filesystem::temp_directory_path() / "vandor-cli-XXXXXX").string();
+  if (::mkdtemp(vorlage.data()) == nullptr)
+    throw TDateifehler("cannot make a temporary folder in " +
+                       std::filesystem::temp_directory_path().string());
+  Pfad = vorlage;
+}
+
+TAbspielordner::~TAbspielordner() {
+  std::error_code f;
+  std::filesystem::remove_all(Pfad, f);
+}
+
+void AbspielenOeffnen(TAbspielsitzung& s, const std::string& datei, bool umbrechen) {
+  SzenarioEinlesen(datei, s.KV, s.Szenario);
+  SpielZuruecksetzen(s.KV);
+  if (!KarteAusSzenario(s.KV, s.Szenario))
+    throw TDateifehler(datei + ": the map is too large for memory");
+  if (umbrechen) KarteUmbrechendSetzen(s.KV.Einstellungen, true);
+  EditorStart(s.Programm, s.Ordner.Pfad.string());
+  s.Umgebung.Tickzahl = [&s] { return s.Uhr; };
+  s.Umgebung.LinkeTasteGedrueckt = [&s] { return s.Links; };
+  TEditor e{s.Programm, s.KV, s.Umgebung};
+  ProgrammVorbereiten(e);
+}
+
+void Abspielen(TAbspielsitzung& s, const std::vector<TAbspielereignis>& ereignisse) {
+  TEditor e{s.Programm, s.KV, s.Umgebung};
+  for (const TAbspielereignis& ereignis : ereignisse) {
+    switch (ereignis.Art) {
+    case TAbspielart::Druck:
+    case TAbspielart::Loslassen: {
+      const bool gedrueckt = ereignis.Art == TAbspielart::Druck;
+      if (ereignis.c == mtLinks) s.Links = gedrueckt;
+      Mausklick(e, {ereignis.a, ereignis.b}, ereignis.c, gedrueckt);
+      break;
+    }
+    case TAbspielart::Bewegung:
+    case TAbspielart::Ziehen:
+      s.Links = ereignis.Art == TAbspielart::Ziehen;
+      Mausbewegung(e, {ereignis.a, ereignis.b});
+      break;
+    case TAbspielart::Taste:
+    case TAbspielart::TasteLos:
+      Tastendruck(e, ereignis.Art == TAbspielart::Taste, static_cast<uint16_t>(ereignis.a),
+                  static_cast<uint8_t>(ereignis.b));
+      break;
+    case TAbspielart::Takt:
+      s.Uhr += Zeitgeberintervall;
+      Zeittakt(e);
+      break;
+    }
+  }
+}
