@@ -83,9 +83,9 @@ int32_t ZielflaecheBerechnen(const TKV& kv, const TZielbereich& b, const TRechte
   try {
     // Room for the largest possible area up front: only the part that is used is ever touched,
     // and the area never has to be moved while it grows.
-    const int64_t r = std::max<int64_t>(b.Reichweite / 100, 0);
-    const int64_t seiteX = std::min<int64_t>(2 * r + 1, breite),
-                  seiteY = std::min<int64_t>(2 * r + 1, hoehe);
+    const int64_t halb = std::max<int64_t>(b.Reichweite / 100, 0);
+    const int64_t seiteX = std::min<int64_t>(2 * halb + 1, breite),
+                  seiteY = std::min<int64_t>(2 * halb + 1, hoehe);
     try {
       aus.reserve(static_cast<std::size_t>(seiteX * seiteY));
     } catch (const std::exception&) {
