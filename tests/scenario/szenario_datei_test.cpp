@@ -420,6 +420,21 @@ TEST_F(SzenarioDateiTest, EntpackenHoertBeiDerObergrenzeAuf) {
   EXPECT_EQ(DateiInhalt(Ordner.Datei("z")), viel);
 }
 
+TEST_F(SzenarioDateiTest, KomprimierenUndEntpackenAuchLeererDateien) {
+  for (std::size_t groesse : {std::size_t{0}, std::size_t{1}, std::size_t{300000}}) {
+    std::vector<uint8_t> daten(groesse);
+    for (std::size_t i = 0; i < groesse; ++i)
+      daten[i] = static_cast<uint8_t>(i * 7919 % 251);
+    DateiSchreiben(Ordner.Datei("roh"), daten);
+    ASSERT_TRUE(DateiKomprimieren(Ordner.Datei("roh"), Ordner.Datei("gepackt")));
+    EXPECT_EQ(Entpacken(DateiInhalt(Ordner.Datei("gepackt"))), daten);
+    ASSERT_TRUE(DateiEntpacken(Ordner.Datei("gepackt"), Ordner.Datei("zurueck")));
+    EXPECT_EQ(DateiInhalt(Ordner.Datei("zurueck")), daten);
+  }
+  EXPECT_FALSE(DateiKomprimieren(Ordner.Datei("fehlt"), Ordner.Datei("x")));
+  EXPECT_FALSE(std::filesystem::exists(Ordner.Datei("x")));
+}
+
 TEST(TempDateiname, ImBenutzerordner) {
   EXPECT_EQ(TempDateiname("/prog/", 0), "/prog/Benutzer/temp");
   EXPECT_EQ(TempDateiname("/prog", 3), "/prog/Benutzer/temp3");
