@@ -220,7 +220,11 @@ void THauptFormular::SteuerelementeAnlegen() {
 void THauptFormular::EditorFensterSetzen(TGLForm* fenster) {
   GLForm = fenster;
   if (!fenster) return;
-  fenster->Umgebung.SzenarioSpeichern = [this] { SpeedButton5Click(); };
+  fenster->Umgebung.SzenarioSpeichern = [this] {
+    SpeedButton5Click();
+    // Back to the editor window after the query when the save came from there.
+    if (GLForm->isVisible()) GLForm->requestActivate();
+  };
   fenster->BeimSchliessen = [this] { show(); };
 }
 
