@@ -106,6 +106,7 @@ private slots:
   void alleNamenVergeben();
   void speicherfehlerWirdGemeldet();
   void schliessenSpeichertLetztes();
+  void misslungenesSpeichernLaesstAlteDatei();
   void einstellungenUeberZweiLaeufe();
   void beschreibungHoechstens256();
 };
@@ -577,6 +578,20 @@ void DialogTest::schliessenSpeichertLetztes() {
   leer.F().close();
   QVERIFY(!DateiVorhanden(leer.Szenariodatei("Letztes.vdz")));
   QVERIFY(DateiVorhanden(leer.Ordner.Datei("Benutzer/Benutzer.ini")));
+}
+
+void DialogTest::misslungenesSpeichernLaesstAlteDatei() {
+  TDialog t;
+  QVERIFY(TestszenarioSchreiben(t.Ordner, "Letztes.vdz", Testszenario(5, 5, {}, "Alt")));
+  const std::string vorher = DateiInhalt(t.Szenariodatei("Letztes.vdz"));
+  t.F().SpeedButton6Click();
+  // No place for the temporary file: the save fails before the old file is touched.
+  QDir(QString::fromStdString(t.Ordner.Pfad())).rmdir("Benutzer");
+  DateiSchreiben(t.Ordner.Datei("Benutzer"), "");
+  t.F().show();
+  t.F().close();
+  QCOMPARE(t.Hinweise.size(), 1);
+  QCOMPARE(DateiInhalt(t.Szenariodatei("Letztes.vdz")), vorher);
 }
 
 void DialogTest::einstellungenUeberZweiLaeufe() {
