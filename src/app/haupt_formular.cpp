@@ -472,20 +472,29 @@ void THauptFormular::SchreibeBenutzerIni() {
       {NachLatin1(Edit6->text()), NachLatin1(Edit7->text()), NachLatin1(Edit1->text())});
 }
 
-void THauptFormular::closeEvent(QCloseEvent* ereignis) {
+void THauptFormular::FormClose() {
   SchreibeBenutzerIni();
   if (Daten.KV.Karte.Breite > 0 && Daten.KV.Karte.Hoehe > 0)
     EingabeSzenarioSpeichern(Daten.Programm.Sprache == 1 ? "Last" : "Letztes", true);
+}
+
+void THauptFormular::closeEvent(QCloseEvent* ereignis) {
+  FormClose();
   ereignis->accept();
 }
 
+void THauptFormular::ListView2KeyUp(int taste) {
+  if (taste == Qt::Key_Up || taste == Qt::Key_Down) ListView2Click();
+}
+
 bool THauptFormular::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if ((objekt == Edit8 || objekt == Edit9) && ereignis->type() == QEvent::KeyPress)
-    return ZifferntasteVerwerfen(*static_cast<QKeyEvent*>(ereignis));
+  if (objekt == Edit8 && ereignis->type() == QEvent::KeyPress)
+    return Edit8KeyPress(*static_cast<QKeyEvent*>(ereignis));
+  if (objekt == Edit9 && ereignis->type() == QEvent::KeyPress)
+    return Edit9KeyPress(*static_cast<QKeyEvent*>(ereignis));
   if (objekt == ListView2 && ereignis->type() == QEvent::KeyRelease) {
     auto* taste = static_cast<QKeyEvent*>(ereignis);
-    if (!taste->isAutoRepeat() && (taste->key() == Qt::Key_Up || taste->key() == Qt::Key_Down))
-      ListView2Click();
+    if (!taste->isAutoRepeat()) ListView2KeyUp(taste->key());
   }
   if (objekt == Image1 && ereignis->type() == QEvent::MouseButtonRelease) {
     auto* maus = static_cast<QMouseEvent*>(ereignis);

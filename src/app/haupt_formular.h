@@ -43,6 +43,11 @@ public:
   void ComboBox2Change();
   void SzenariosAnzeigen();
   void ListView2Click();
+  // Cursor up and down preview the row chosen by them; other keys only move the selection.
+  void ListView2KeyUp(int taste);
+  // The key filters of the width and height fields: true when the key is to be discarded.
+  bool Edit8KeyPress(const QKeyEvent& taste) { return ZifferntasteVerwerfen(taste); }
+  bool Edit9KeyPress(const QKeyEvent& taste) { return ZifferntasteVerwerfen(taste); }
   void SzenarioAnzeigen(int index);
   void ErzeugeUebersicht(bool nurStartpunkte);
   void Image1Click();
@@ -55,13 +60,15 @@ public:
   // an existing file is kept and the first free numbered name is taken instead. Returns whether
   // the file was written; every failure is shown to the user.
   bool EingabeSzenarioSpeichern(const QString& name, bool ueberschreiben);
+  // Closing: the user settings, then the current map under "Letztes" when it has cells.
+  void FormClose();
   void LeseBenutzerIni();
   void SchreibeBenutzerIni();
 
   // The width or height field as a number of cells: 30 when the text is not a whole decimal
   // number, 0 for a negative one.
   static int32_t Seitenlaenge(const QString& text);
-  // The key filter of the width and height fields: true when the key is to be discarded.
+  // Backspace and the digits pass, as do keys that type nothing; other characters do not.
   static bool ZifferntasteVerwerfen(const QKeyEvent& taste);
 
   TProgrammdaten& Daten;
