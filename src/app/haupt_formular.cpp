@@ -225,7 +225,11 @@ void THauptFormular::EditorFensterSetzen(TGLForm* fenster) {
     // Back to the editor window after the query when the save came from there.
     if (GLForm->isVisible()) GLForm->requestActivate();
   };
-  fenster->BeimSchliessen = [this] { show(); };
+  fenster->BeimSchliessen = [this] {
+    show();
+    raise();
+    activateWindow();
+  };
 }
 
 QString THauptFormular::Sprachwahl(const char* deutsch, const char* englisch) const {
