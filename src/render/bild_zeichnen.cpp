@@ -16,6 +16,10 @@ void BildZeichnen(TGrafik& g, TProgramm& p, const TKV& kv, uint32_t jetzt) {
   glLoadIdentity();
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LEQUAL);
+  // The background plane is black, lies behind everything else and covers the whole screen:
+  // clearing to opaque black gives exactly its pixels, and a software rasteriser saves filling
+  // the screen twice.
+  glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glEnable(GL_TEXTURE_2D);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -35,11 +39,7 @@ void BildZeichnen(TGrafik& g, TProgramm& p, const TKV& kv, uint32_t jetzt) {
 
 void HintergrundZeichnen(TGrafik& g) {
   glDisable(GL_TEXTURE_2D);
-  glColor3d(0, 0, 0);
-  glLoadIdentity();
-  glTranslated(0, 0, -95);
-  Viereck(Bildschirmbreite, Bildschirmhoehe);
-
+  // The black plane itself is the cleared frame (BildZeichnen).
   g.Sterne = Sternstand;
   glColor3d(1, 1, 1);
   glLoadIdentity();

@@ -28,6 +28,7 @@ void GrafikAufloesen(TGrafik& g) {
   };
   loeschen(g.Basistexturen);
   loeschen(g.Spieltexturen);
+  ZellbilderFreigeben(g.Zellbilder);
   GrafikenFreigeben(g);
   if (g.Ring) gluDeleteQuadric(g.Ring);
   g.Ring = nullptr;

@@ -33,10 +33,10 @@ bool DateiDa(const std::string& pfad) {
 }
 
 // Loads one file into slot; a failure leaves the slot at 0 and is not counted.
-int32_t GruppeLaden(const std::string& pfad, uint32_t& slot) {
+int32_t GruppeLaden(const std::string& pfad, uint32_t& slot, TBildpixel* pixel = nullptr) {
   slot = 0;
   if (!DateiDa(pfad)) return 0;
-  return TexturLaden(pfad, slot) ? 1 : 0;
+  return TexturLaden(pfad, slot, nullptr, pixel) ? 1 : 0;
 }
 
 void TexturLoeschen(uint32_t& t) {
@@ -60,9 +60,12 @@ std::string Grafikdatei(const std::string& ordner, int gruppe, const TText& kurz
 
 int32_t GrafikenLaden(TGrafik& g, const std::string& ordner) {
   int32_t anzahl = 0;
+  ZellbilderFreigeben(g.Zellbilder);
   for (int i = 0; i < Basisgruppen; ++i) {
     TexturLoeschen(g.Basistexturen[i]);
-    anzahl += GruppeLaden(Grafikdatei(ordner, i), g.Basistexturen[i]);
+    // The map view draws the terrain pictures from a copy at the cell size (zellbilder.h).
+    TBildpixel* pixel = i == grGelaende ? &g.Zellbilder.Atlas : nullptr;
+    anzahl += GruppeLaden(Grafikdatei(ordner, i), g.Basistexturen[i], pixel);
   }
   if (g.Uebersicht.Textur == 0) glGenTextures(1, &g.Uebersicht.Textur);
   return anzahl;

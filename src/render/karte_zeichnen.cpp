@@ -52,20 +52,35 @@ void GelaendeZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv) {
   const TSicht v = SichtBerechnen(p);
   const double z = Bildbereiche[bbKarte].z - 2;
   glLoadIdentity();
-  glBindTexture(GL_TEXTURE_2D, g.Basistexturen[grGelaende]);
+  const bool zellbilder = ZellbilderBinden(
+      g.Zellbilder, v.cw, v.ch, g.Breite == Bildschirmbreite && g.Hoehe == Bildschirmhoehe);
+  if (!zellbilder) glBindTexture(GL_TEXTURE_2D, g.Basistexturen[grGelaende]);
   glColor3d(1, 1, 1);
   g.Bildflaeche.Breite = v.cw;
   g.Bildflaeche.Hoehe = v.ch;
+  // All cells in one batch: each is the quad Kachel draws, moved to its place.
+  TBildflaeche& f = g.Bildflaeche;
+  glBegin(GL_QUADS);
   for (int32_t i = 0; i <= v.nx; ++i)
     for (int32_t j = 0; j <= v.ny; ++j) {
       TPunkt c{v.x0 + i, v.y0 + j};
       if (!AufKarte(kv, c)) continue;
-      Bildausschnitt(g.Bildflaeche, grGelaende, Gelaende(kv.Karte, c.x, c.y));
-      glPushMatrix();
-      glTranslated(i * v.cw, j * v.ch, z);
-      Kachel(g.Bildflaeche);
-      glPopMatrix();
+      const uint8_t t = Gelaende(kv.Karte, c.x, c.y);
+      if (zellbilder)
+        Zellbildausschnitt(g.Zellbilder, f, t);
+      else
+        Bildausschnitt(f, grGelaende, t);
+      const double x = i * v.cw, y = j * v.ch;
+      glTexCoord2d(f.ULinks, f.VOben);
+      glVertex3d(x, y, z);
+      glTexCoord2d(f.URechts, f.VOben);
+      glVertex3d(x + f.Breite, y, z);
+      glTexCoord2d(f.URechts, f.VUnten);
+      glVertex3d(x + f.Breite, y + f.Hoehe, z);
+      glTexCoord2d(f.ULinks, f.VUnten);
+      glVertex3d(x, y + f.Hoehe, z);
     }
+  glEnd();
 }
 
 void GitterZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv) {

@@ -41,8 +41,10 @@ bool Unvollstaendig(const std::string& dateiname) {
 
 } // namespace
 
-bool TexturLaden(const std::string& dateiname, uint32_t& textur, std::string* fehler) {
+bool TexturLaden(const std::string& dateiname, uint32_t& textur, std::string* fehler,
+                 TBildpixel* behalten) {
   textur = 0;
+  if (behalten) *behalten = TBildpixel{};
   if (Unvollstaendig(dateiname)) return Melden(fehler, "image file is cut short");
   int breite = 0, hoehe = 0, kanaele = 0;
   stbi_uc* pixel = stbi_load(dateiname.c_str(), &breite, &hoehe, &kanaele, 4);
@@ -67,6 +69,11 @@ bool TexturLaden(const std::string& dateiname, uint32_t& textur, std::string* fe
   GLint fehlerwert =
       gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA8, breite, hoehe, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
   glPopClientAttrib();
+  if (behalten && fehlerwert == 0) {
+    behalten->Breite = breite;
+    behalten->Hoehe = hoehe;
+    behalten->Rgba.assign(pixel, pixel + static_cast<size_t>(breite) * hoehe * 4);
+  }
   stbi_image_free(pixel);
   if (fehlerwert != 0) {
     glDeleteTextures(1, &name);

@@ -162,3 +162,44 @@ TEST_F(Zeichentest, StartPositionsShowAsMarkersInThePlayersColourWithTheirNumber
   Zeichnen();
   EXPECT_FALSE(Nahe(Pixel(marke(7).x + 30, marke(7).y + 30), rot, 60));
 }
+
+TEST_F(Zeichentest, CellPicturesAreAveragedAtEveryZoomAndClientSize) {
+  // Picture 0 a checkerboard of single black and white texels, the others plain.
+  const std::string ordner = TestOrdner("schach");
+  std::vector<uint32_t> pixel(512 * 512, 0xFF000000u);
+  for (int y = 0; y < 512; ++y)
+    for (int x = 0; x < 512; ++x) {
+      const int t = (y / 96) * 4 + x / 96;
+      if (x >= 384 || y >= 384) continue;
+      const TRgb f = Testfarbe(t);
+      pixel[y * 512 + x] = t == 0 ? ((x + y) % 2 ? 0xFFFFFFFFu : 0xFF000000u)
+                                  : 0xFF000000u | (f[0] << 16) | (f[1] << 8) | f[2];
+    }
+  TgaSchreiben(Grafikdatei(ordner, grGelaende), 512, 512, pixel);
+  ASSERT_EQ(GrafikenLaden(*Grafik, ordner), 1);
+  KarteAnlegen(60, 60, 0);
+  GelaendeSetzen(KV.Karte, 31, 31, 5);
+  GelaendeSetzen(KV.Karte, 32, 31, 200); // not in the table: drawn as terrain 0
+  P.ProgrammSpiel.Position = {30, 30};
+  P.ProgrammSpiel.Anzeige = 0;
+  for (int zoom = 0; zoom < 7; ++zoom) {
+    ZoomSetzen(P, zoom);
+    Zeichnen();
+    const int32_t cw = 1155 / P.ProgrammSpiel.Sichtweite.x, halb = P.ProgrammSpiel.Sichtweite.x / 2;
+    const int32_t mitte = halb * cw + cw / 2; // the centre cell (30, 30)
+    EXPECT_TRUE(Nahe(Pixel(mitte, mitte), {128, 128, 128}, 12))
+        << "zoom " << zoom << ": " << Pixel(mitte, mitte)[0];
+    EXPECT_TRUE(Nahe(Pixel(mitte + cw, mitte + cw), Testfarbe(5), 4)) << "zoom " << zoom;
+    EXPECT_TRUE(Nahe(Pixel(mitte + 2 * cw, mitte + cw), {128, 128, 128}, 12)) << "zoom " << zoom;
+  }
+  Ablegen("schach");
+  // Stretched to another client size the pictures are interpolated, not missed.
+  ZoomSetzen(P, 2);
+  Zeichnen(0, 1000, 700);
+  const double fx = 1000.0 / 1600, fy = 700.0 / 1200;
+  EXPECT_TRUE(Nahe(Pixel(int((8 * 77 + 38) * fx), int((8 * 77 + 38) * fy)), Testfarbe(5), 4));
+  EXPECT_TRUE(Nahe(Pixel(int((7 * 77 + 38) * fx), int((7 * 77 + 38) * fy)), {128, 128, 128}, 12));
+  // The palette keeps drawing from the atlas itself.
+  Zeichnen();
+  EXPECT_TRUE(Nahe(Pixel(1200 + 50 + 25, 700 + 50 + 25), Testfarbe(5), 4));
+}
