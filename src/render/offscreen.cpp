@@ -12,12 +12,8 @@
 
 namespace {
 
-// Mesa picks its software rasteriser when no GPU is there; without a display the surfaceless
-// platform is the only one that works, so say so before the first EGL call.
-void UmgebungVorbereiten() {
-  setenv("EGL_PLATFORM", "surfaceless", 0);
-}
-
+// The surfaceless platform needs no display server; Mesa takes its software rasteriser there
+// when no GPU is present.
 EGLDisplay AnzeigeOeffnen() {
   auto holen = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
       eglGetProcAddress("eglGetPlatformDisplayEXT"));
@@ -69,7 +65,6 @@ bool OffscreenAnlegen(TOffscreen& o, int32_t breite, int32_t hoehe, std::string&
     fehler = "client size out of range (1 ... 16384 pixels a side)";
     return false;
   }
-  UmgebungVorbereiten();
   EGLDisplay anzeige = AnzeigeOeffnen();
   if (anzeige == EGL_NO_DISPLAY) {
     fehler = "no surfaceless EGL display (Mesa's EGL_MESA_platform_surfaceless is missing)";
