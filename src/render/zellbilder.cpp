@@ -13,18 +13,22 @@ namespace {
 constexpr int Spalten = 4;
 constexpr int Zeilen = (Gelaendeanzahl + Spalten - 1) / Spalten;
 
-// Bilinear sample of channel k at (x, y) in texel units, held inside [x0, x1) x [y0, y1).
-double Probe(const TBildpixel& b, double x, double y, int x0, int x1, int y0, int y1, int k) {
+// Bilinear sample of the four channels at (x, y) in texel units, held inside [x0, x1) x [y0, y1);
+// the result is added to summe.
+void Probe(const TBildpixel& b, double x, double y, int x0, int x1, int y0, int y1,
+           double summe[4]) {
   x = std::clamp(x - 0.5, static_cast<double>(x0), static_cast<double>(x1 - 1));
   y = std::clamp(y - 0.5, static_cast<double>(y0), static_cast<double>(y1 - 1));
   const int xa = static_cast<int>(x), ya = static_cast<int>(y);
   const int xb = std::min(xa + 1, x1 - 1), yb = std::min(ya + 1, y1 - 1);
   const double fx = x - xa, fy = y - ya;
-  auto t = [&](int px, int py) {
-    return static_cast<double>(b.Rgba[(static_cast<size_t>(py) * b.Breite + px) * 4 + k]);
-  };
-  return (t(xa, ya) * (1 - fx) + t(xb, ya) * fx) * (1 - fy) +
-         (t(xa, yb) * (1 - fx) + t(xb, yb) * fx) * fy;
+  const uint8_t* p00 = &b.Rgba[(static_cast<size_t>(ya) * b.Breite + xa) * 4];
+  const uint8_t* p10 = &b.Rgba[(static_cast<size_t>(ya) * b.Breite + xb) * 4];
+  const uint8_t* p01 = &b.Rgba[(static_cast<size_t>(yb) * b.Breite + xa) * 4];
+  const uint8_t* p11 = &b.Rgba[(static_cast<size_t>(yb) * b.Breite + xb) * 4];
+  for (int k = 0; k < 4; ++k)
+    summe[k] +=
+        (p00[k] * (1 - fx) + p10[k] * fx) * (1 - fy) + (p01[k] * (1 - fx) + p11[k] * fx) * fy;
 }
 
 std::vector<uint8_t> Verkleinern(const TBildpixel& atlas, int32_t cw, int32_t ch) {
@@ -47,16 +51,16 @@ std::vector<uint8_t> Verkleinern(const TBildpixel& atlas, int32_t cw, int32_t ch
     const int ny = std::clamp(static_cast<int>(std::ceil(sy)), 1, 8);
     const int zx = (t % Spalten) * cw, zy = (t / Spalten) * ch;
     for (int y = 0; y < ch; ++y)
-      for (int x = 0; x < cw; ++x)
-        for (int k = 0; k < 4; ++k) {
-          double summe = 0;
-          for (int j = 0; j < ny; ++j)
-            for (int i = 0; i < nx; ++i)
-              summe += Probe(atlas, x0 + (x + (i + 0.5) / nx) * sx, y0 + (y + (j + 0.5) / ny) * sy,
-                             x0, x1, y0, y1, k);
-          ziel[(static_cast<size_t>(zy + y) * breite + zx + x) * 4 + k] =
-              static_cast<uint8_t>(std::clamp(std::lround(summe / (nx * ny)), 0L, 255L));
-        }
+      for (int x = 0; x < cw; ++x) {
+        double summe[4] = {0, 0, 0, 0};
+        for (int j = 0; j < ny; ++j)
+          for (int i = 0; i < nx; ++i)
+            Probe(atlas, x0 + (x + (i + 0.5) / nx) * sx, y0 + (y + (j + 0.5) / ny) * sy, x0, x1, y0,
+                  y1, summe);
+        uint8_t* z = &ziel[(static_cast<size_t>(zy + y) * breite + zx + x) * 4];
+        for (int k = 0; k < 4; ++k)
+          z[k] = static_cast<uint8_t>(std::clamp(std::lround(summe[k] / (nx * ny)), 0L, 255L));
+      }
   }
   return ziel;
 }
@@ -65,10 +69,14 @@ std::vector<uint8_t> Verkleinern(const TBildpixel& atlas, int32_t cw, int32_t ch
 
 bool ZellbilderBinden(TZellbilder& z, int32_t cw, int32_t ch, bool pixelgenau) {
   if (z.Atlas.Rgba.empty() || cw < 1 || ch < 1) return false;
-  if (z.Textur == 0 || z.Zellbreite != cw || z.Zellhoehe != ch) {
-    if (z.Textur == 0) glGenTextures(1, &z.Textur);
+  auto satz = std::find_if(z.Saetze.begin(), z.Saetze.end(), [&](const TZellbildsatz& s) {
+    return s.Zellbreite == cw && s.Zellhoehe == ch;
+  });
+  if (satz == z.Saetze.end()) {
+    TZellbildsatz neu{cw, ch, 0};
+    glGenTextures(1, &neu.Textur);
     const std::vector<uint8_t> pixel = Verkleinern(z.Atlas, cw, ch);
-    glBindTexture(GL_TEXTURE_2D, z.Textur);
+    glBindTexture(GL_TEXTURE_2D, neu.Textur);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
@@ -77,10 +85,10 @@ bool ZellbilderBinden(TZellbilder& z, int32_t cw, int32_t ch, bool pixelgenau) {
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, Spalten * cw, Zeilen * ch, 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, pixel.data());
     glPopClientAttrib();
-    z.Zellbreite = cw;
-    z.Zellhoehe = ch;
+    z.Saetze.push_back(neu);
+    satz = z.Saetze.end() - 1;
   }
-  glBindTexture(GL_TEXTURE_2D, z.Textur);
+  glBindTexture(GL_TEXTURE_2D, satz->Textur);
   const GLint filter = pixelgenau ? GL_NEAREST : GL_LINEAR;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
@@ -96,6 +104,7 @@ void Zellbildausschnitt(const TZellbilder&, TBildflaeche& f, int32_t t) {
 }
 
 void ZellbilderFreigeben(TZellbilder& z) {
-  if (z.Textur) glDeleteTextures(1, &z.Textur);
+  for (TZellbildsatz& s : z.Saetze)
+    if (s.Textur) glDeleteTextures(1, &s.Textur);
   z = TZellbilder{};
 }

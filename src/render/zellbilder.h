@@ -4,15 +4,22 @@
 // of a frame on that. The pictures are resampled once per cell size instead (an area average,
 // or bilinear when enlarging), so that each cell shows its picture texel for pixel.
 #include <cstdint>
+#include <vector>
 
 #include "render/primitive.h"
 #include "render/textur.h"
 
-struct TZellbilder {
-  TBildpixel Atlas;    // the terrain atlas as loaded; empty when there is none
-  uint32_t Textur = 0; // the pictures at Zellbreite x Zellhoehe texels each, 4 a row
+// The pictures at one cell size: Zellbreite x Zellhoehe texels each, 4 a row.
+struct TZellbildsatz {
   int32_t Zellbreite = 0;
   int32_t Zellhoehe = 0;
+  uint32_t Textur = 0;
+};
+
+struct TZellbilder {
+  TBildpixel Atlas; // the terrain atlas as loaded; empty when there is none
+  // One set per cell size seen, so that zooming back and forth resamples nothing.
+  std::vector<TZellbildsatz> Saetze;
 };
 
 // Binds the pictures at cell size cw x ch (made when the size changed). pixelgenau: one logical
@@ -22,5 +29,5 @@ bool ZellbilderBinden(TZellbilder& z, int32_t cw, int32_t ch, bool pixelgenau);
 // The texture coordinates of terrain t's picture in the bound pictures; terrains outside the
 // table take terrain 0's picture.
 void Zellbildausschnitt(const TZellbilder& z, TBildflaeche& f, int32_t t);
-// Forgets the atlas and releases the pictures' texture.
+// Forgets the atlas and releases the pictures' textures.
 void ZellbilderFreigeben(TZellbilder& z);
