@@ -10,6 +10,7 @@ bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner, const TText& 
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LEQUAL);
   glClearColor(0, 0, 0, 0);
+  SchriftFreigeben(g.Schriftbasis); // a second set-up replaces the font
   g.Schriftbasis = SchriftErzeugen(schriftart);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
