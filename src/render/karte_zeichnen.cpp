@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "editor/bildbereiche.h"
 #include "editor/farben.h"
@@ -112,21 +113,23 @@ void GitterZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv) {
   if (AnzeigeAn(p, aoKoordinaten)) {
     glColor3d(1, 1, 1);
     const TPunkt& pos = p.ProgrammSpiel.Position;
+    std::vector<TTextstelle> marken;
     for (int32_t k = 0; k <= letztes; ++k) {
       // Labels count cells from 1 and stand over the middle of column (row) k - 1.
       const int32_t c = pos.x + k - v.nx / 2;
       if (c >= 1 && c <= kv.Karte.Breite) {
         const TText t = std::to_string(c);
-        TextAusgeben(g.Schriftbasis, k * v.cw - v.cw / 2 - 10, 30, t);
-        TextAusgeben(g.Schriftbasis, k * v.cw - v.cw / 2 - 10, seite + 20, t);
+        marken.push_back({k * v.cw - v.cw / 2 - 10, 30, t});
+        marken.push_back({k * v.cw - v.cw / 2 - 10, seite + 20, t});
       }
       const int32_t r = pos.y + k - v.ny / 2;
       if (r >= 1 && r <= kv.Karte.Hoehe) {
         const TText t = std::to_string(r);
-        TextAusgeben(g.Schriftbasis, 20, k * v.ch - v.ch / 2, t);
-        TextAusgeben(g.Schriftbasis, seite - 20, k * v.ch - v.ch / 2, t);
+        marken.push_back({20, k * v.ch - v.ch / 2, t});
+        marken.push_back({seite - 20, k * v.ch - v.ch / 2, t});
       }
     }
+    TexteAusgeben(g.Schriftbasis, marken);
   }
 }
 

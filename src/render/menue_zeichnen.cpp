@@ -47,9 +47,10 @@ void HilfeZeichnen(TGrafik& g, const TProgramm& p) {
   const int sprache = p.Sprache == 1 ? 1 : 0;
   TText zeile1;
   SprachText(23, 0, 0, zeile1, p.Sprache);
-  TextAusgeben(g.Schriftbasis, b.x, b.y, zeile1);
-  TextAusgeben(g.Schriftbasis, b.x, b.y + 40, Hilfezeile2[sprache]);
-  TextAusgeben(g.Schriftbasis, b.x, b.y + 80, Hilfezeile3[sprache]);
+  const TTextstelle zeilen[3] = {{b.x, b.y, zeile1},
+                                 {b.x, b.y + 40, Hilfezeile2[sprache]},
+                                 {b.x, b.y + 80, Hilfezeile3[sprache]}};
+  TexteAusgeben(g.Schriftbasis, zeilen);
 }
 
 void UebersichtZeichnen(TGrafik& g) {

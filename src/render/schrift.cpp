@@ -125,18 +125,36 @@ void SchriftFreigeben(uint32_t& schriftbasis) {
   schriftbasis = 0;
 }
 
+namespace {
+
+void Zeichenkette(uint32_t schriftbasis, int32_t x, int32_t y, const TText& text) {
+  if (text.empty() || schriftbasis == 0) return;
+  glPushAttrib(GL_LIST_BIT);
+  glRasterPos2i(x, y);
+  glListBase(schriftbasis);
+  glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
+  glPopAttrib();
+}
+
+} // namespace
+
 void TextAusgeben(uint32_t schriftbasis, int32_t x, int32_t y, const TText& text) {
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_TEXTURE_2D);
   glPushMatrix();
   glLoadIdentity();
-  if (!text.empty() && schriftbasis != 0) {
-    glPushAttrib(GL_LIST_BIT);
-    glRasterPos2i(x, y);
-    glListBase(schriftbasis);
-    glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
-    glPopAttrib();
-  }
+  Zeichenkette(schriftbasis, x, y, text);
+  glPopMatrix();
+  glEnable(GL_DEPTH_TEST);
+}
+
+void TexteAusgeben(uint32_t schriftbasis, std::span<const TTextstelle> texte) {
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_TEXTURE_2D);
+  glPushMatrix();
+  glLoadIdentity();
+  for (const TTextstelle& t : texte)
+    Zeichenkette(schriftbasis, t.x, t.y, t.Text);
   glPopMatrix();
   glEnable(GL_DEPTH_TEST);
 }

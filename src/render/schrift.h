@@ -2,6 +2,7 @@
 // The editor window's bitmap font: 256 display lists, one per Windows Latin-1 character code,
 // drawn at a raster position in the current colour.
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "base/text.h"
@@ -16,3 +17,12 @@ void SchriftFreigeben(uint32_t& schriftbasis);
 // Draws text with its baseline starting at the logical point (x, y) in the current colour.
 // Turns depth testing back on and leaves 2-D texturing off.
 void TextAusgeben(uint32_t schriftbasis, int32_t x, int32_t y, const TText& text);
+
+// Several texts, each drawn as TextAusgeben draws it, in order; the depth test and texturing are
+// switched once for all of them (many labels cost a software rasteriser much less that way).
+struct TTextstelle {
+  int32_t x = 0;
+  int32_t y = 0;
+  TText Text;
+};
+void TexteAusgeben(uint32_t schriftbasis, std::span<const TTextstelle> texte);
