@@ -12,7 +12,9 @@ int BefehlNew(const TArgumente&);
 int BefehlInfo(const TArgumente&);
 int BefehlOverview(const TArgumente&);
 int BefehlReplay(const TArgumente&);
+#ifndef VANDOR_OHNE_RENDER
 int BefehlSnapshot(const TArgumente&);
+#endif
 
 namespace {
 
@@ -24,9 +26,11 @@ const TBefehl Befehle[] = {
     {"info", "info FILE.vdz [--english]", BefehlInfo},
     {"overview", "overview FILE.vdz OUT.png [--starts-only]", BefehlOverview},
     {"replay", "replay IN.vdz OUT.vdz [--events FILE|-] [--wrap] [--state]", BefehlReplay},
+#ifndef VANDOR_OHNE_RENDER
     {"snapshot",
      "snapshot IN.vdz OUT.png [--events FILE|-] [--wrap] [--graphics DIR] [--size WxH]",
      BefehlSnapshot},
+#endif
 };
 
 void AlleAufrufe(std::ostream& aus) {
