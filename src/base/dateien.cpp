@@ -77,9 +77,10 @@ std::string FreierDateiname(const std::string& basis, const std::string& endung,
                             uint8_t breite, bool nurName) {
   // 64-bit counter: a last number of INT32_MAX must not wrap the loop around.
   for (int64_t i = erste; i <= letzte; ++i) {
-    std::string name = basis + ZahlText(static_cast<uint32_t>(i), breite);
-    if (!endung.empty()) name += "." + endung;
-    const std::string pfad = MitTrenner(ordner) + name;
+    // The name alone is the base and the number; the extension belongs to the path only.
+    const std::string name = basis + ZahlText(static_cast<uint32_t>(i), breite);
+    std::string pfad = MitTrenner(ordner) + name;
+    if (!endung.empty()) pfad += "." + endung;
     if (!DateiVorhanden(pfad)) return nurName ? name : pfad;
   }
   return "notfound";

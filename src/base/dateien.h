@@ -17,8 +17,8 @@ int32_t DateienZaehlen(const std::string& ordner, const std::string& endung, boo
 int32_t DateienSuchen(const std::string& ordner, const std::string& endung, bool mitOrdner,
                       bool mitEndung, std::vector<std::string>& namen);
 // The first path ordner/basis<i>.endung (i = erste ... letzte, i padded to breite digits) under
-// which no entry exists; only basis<i>.endung when nurName. "notfound" when every number is
-// taken or letzte < erste. The bare base name is never tried.
+// which no entry exists; only basis<i> (without the extension) when nurName. "notfound" when every
+// number is taken or letzte < erste. The bare base name is never tried.
 std::string FreierDateiname(const std::string& basis, const std::string& endung,
                             const std::string& ordner, int32_t erste, int32_t letzte,
                             uint8_t breite, bool nurName);

@@ -91,8 +91,8 @@ TEST_F(Dateien, FreierDateinameNimmtDieErsteFreieNummer) {
   Anlegen("Karte1.vdz");
   Anlegen("Karte.vdz");
   EXPECT_EQ(FreierDateiname("Karte", "vdz", Ordner(), 1, 9999, 0, false), Ordner() + "/Karte3.vdz");
-  EXPECT_EQ(FreierDateiname("Karte", "vdz", Ordner() + "/", 1, 9999, 0, true), "Karte3.vdz");
-  EXPECT_EQ(FreierDateiname("Karte", "vdz", Ordner(), 0, 9999, 3, true), "Karte000.vdz");
+  EXPECT_EQ(FreierDateiname("Karte", "vdz", Ordner() + "/", 1, 9999, 0, true), "Karte3");
+  EXPECT_EQ(FreierDateiname("Karte", "vdz", Ordner(), 0, 9999, 3, true), "Karte000");
 }
 
 TEST_F(Dateien, FreierDateinameOhneEndungUndOrdner) {
@@ -110,5 +110,5 @@ TEST_F(Dateien, FreierDateinameErschoepft) {
   Anlegen("K2.vdz");
   EXPECT_EQ(FreierDateiname("K", "vdz", Ordner(), 1, 2, 0, false), "notfound");
   EXPECT_EQ(FreierDateiname("K", "vdz", Ordner(), 5, 4, 0, false), "notfound");
-  EXPECT_EQ(FreierDateiname("K", "vdz", Ordner(), 3, 3, 0, true), "K3.vdz");
+  EXPECT_EQ(FreierDateiname("K", "vdz", Ordner(), 3, 3, 0, true), "K3");
 }
