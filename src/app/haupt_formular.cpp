@@ -344,8 +344,10 @@ int32_t THauptFormular::Seitenlaenge(const QString& text) {
 
 bool THauptFormular::ZifferntasteVerwerfen(const QKeyEvent& taste) {
   // Keys that type nothing (cursor keys, Delete) and the focus change pass; of the characters
-  // only the digits and backspace.
-  if (taste.key() == Qt::Key_Tab || taste.key() == Qt::Key_Backtab) return false;
+  // only the digits and backspace. X11 gives Delete the text DEL, yet it types nothing.
+  if (taste.key() == Qt::Key_Tab || taste.key() == Qt::Key_Backtab ||
+      taste.key() == Qt::Key_Delete)
+    return false;
   const QString text = taste.text();
   if (text.isEmpty()) return false;
   const QChar c = text.at(0);

@@ -209,6 +209,9 @@ void DialogTest::breiteNurZiffern() {
   QKeyEvent rueck(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QString(QChar(8)));
   QKeyEvent minus(QEvent::KeyPress, Qt::Key_Minus, Qt::NoModifier, "-");
   QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+  // Delete as X11 delivers it, with the text DEL.
+  QKeyEvent entf(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(127)));
+  QVERIFY(!THauptFormular::ZifferntasteVerwerfen(entf));
   QVERIFY(!THauptFormular::ZifferntasteVerwerfen(rueck));
   QVERIFY(THauptFormular::ZifferntasteVerwerfen(minus));
   QVERIFY(!THauptFormular::ZifferntasteVerwerfen(tab));
