@@ -22,21 +22,36 @@ bool Melden(std::string* fehler, const std::string& text) {
   return false;
 }
 
-// An uncompressed TGA shorter than its header promises is damaged; the decoder would fill the
-// missing pixels with black without a word.
+// A TGA shorter than its header promises is damaged: the decoder would fill the missing pixels
+// with black without a word. A run-length packet holds at most 128 pixels, so a coded file needs
+// at least one packet per 128 pixels; checking that also keeps a header of a few bytes from
+// making the decoder fill gigabytes.
 bool Unvollstaendig(const std::string& dateiname) {
   std::ifstream datei(dateiname, std::ios::binary);
   unsigned char kopf[18] = {};
   if (!datei.read(reinterpret_cast<char*>(kopf), sizeof kopf)) return false;
   const int art = kopf[2];
-  if (art != 1 && art != 2 && art != 3) return false; // run-length coded: the decoder checks
+  const bool gepackt = art == 9 || art == 10 || art == 11;
+  if (art != 1 && art != 2 && art != 3 && !gepackt) return false;
   const uint64_t kennung = kopf[0];
   const uint64_t palette =
       kopf[1] ? static_cast<uint64_t>(kopf[5] | (kopf[6] << 8)) * ((kopf[7] + 7) / 8) : 0;
   const uint64_t breite = kopf[12] | (kopf[13] << 8), hoehe = kopf[14] | (kopf[15] << 8);
-  const uint64_t noetig = 18 + kennung + palette + breite * hoehe * ((kopf[16] + 7) / 8);
+  const uint64_t bytes = (kopf[16] + 7) / 8;
+  const uint64_t daten =
+      gepackt ? (breite * hoehe + 127) / 128 * (1 + bytes) : breite * hoehe * bytes;
   datei.seekg(0, std::ios::end);
-  return static_cast<uint64_t>(datei.tellg()) < noetig;
+  return static_cast<uint64_t>(datei.tellg()) < 18 + kennung + palette + daten;
+}
+
+// Width and height from the TGA header; false when the header cannot be read.
+bool Kopfgroesse(const std::string& dateiname, int& breite, int& hoehe) {
+  std::ifstream datei(dateiname, std::ios::binary);
+  unsigned char kopf[18] = {};
+  if (!datei.read(reinterpret_cast<char*>(kopf), sizeof kopf)) return false;
+  breite = kopf[12] | (kopf[13] << 8);
+  hoehe = kopf[14] | (kopf[15] << 8);
+  return true;
 }
 
 } // namespace
@@ -46,11 +61,14 @@ bool TexturLaden(const std::string& dateiname, uint32_t& textur, std::string* fe
   textur = 0;
   if (behalten) *behalten = TBildpixel{};
   if (Unvollstaendig(dateiname)) return Melden(fehler, "image file is cut short");
-  int breite = 0, hoehe = 0, kanaele = 0;
-  stbi_uc* pixel = stbi_load(dateiname.c_str(), &breite, &hoehe, &kanaele, 4);
-  if (!pixel) return Melden(fehler, std::string("cannot read image: ") + stbi_failure_reason());
   GLint groesste = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &groesste);
+  int breite = 0, hoehe = 0, kanaele = 0;
+  // Too large is told before the pixels are decoded, which would only be thrown away.
+  if (Kopfgroesse(dateiname, breite, hoehe) && (breite > groesste || hoehe > groesste))
+    return Melden(fehler, "image larger than the largest texture");
+  stbi_uc* pixel = stbi_load(dateiname.c_str(), &breite, &hoehe, &kanaele, 4);
+  if (!pixel) return Melden(fehler, std::string("cannot read image: ") + stbi_failure_reason());
   if (breite > groesste || hoehe > groesste) {
     stbi_image_free(pixel);
     return Melden(fehler, "image larger than the largest texture");

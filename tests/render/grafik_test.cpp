@@ -85,6 +85,37 @@ TEST_F(Zeichentest, TexturesLoadFromTgaWithMipmapsTopRowFirst) {
   TgaSchreiben(ordner + "/kurz.tga", 256, 256, gross);
   std::filesystem::resize_file(ordner + "/kurz.tga", 1000);
   EXPECT_FALSE(TexturLaden(ordner + "/kurz.tga", textur));
+  // Run-length coded: one run packet of four pixels is a whole 2 x 2 image; the same packet
+  // under a header of 16384 x 16384 is not (and must not be decoded into a gigabyte of black).
+  auto gepackt = [&](const std::string& name, int seite) {
+    const unsigned char kopf[18] = {0,
+                                    0,
+                                    10,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    static_cast<unsigned char>(seite & 0xFF),
+                                    static_cast<unsigned char>(seite >> 8),
+                                    static_cast<unsigned char>(seite & 0xFF),
+                                    static_cast<unsigned char>(seite >> 8),
+                                    32,
+                                    0x28};
+    const unsigned char lauf[5] = {0x83, 0x00, 0x00, 0xFF, 0xFF}; // 4 x red
+    std::ofstream datei(ordner + "/" + name, std::ios::binary);
+    datei.write(reinterpret_cast<const char*>(kopf), sizeof kopf);
+    datei.write(reinterpret_cast<const char*>(lauf), sizeof lauf);
+    return ordner + "/" + name;
+  };
+  ASSERT_TRUE(TexturLaden(gepackt("klein.tga", 2), textur, &fehler)) << fehler;
+  glDeleteTextures(1, &textur);
+  EXPECT_FALSE(TexturLaden(gepackt("riesig.tga", 16384), textur, &fehler));
+  EXPECT_EQ(textur, 0u);
 }
 
 TEST_F(Zeichentest, GroupsLoadWhatIsThereAndSkipTheRest) {
