@@ -117,20 +117,25 @@ void TGLForm::SpielGrafikenLaden(uint8_t spiel) {
   if (KontextAktivieren()) ::SpielGrafikenLaden(Grafik, Grafikordner(Daten.Programm.Pfad), spiel);
 }
 
-void TGLForm::Zeigen(QWidget* mitte) {
+void TGLForm::Zeigen(std::optional<QPoint> mitte) {
   show();
   if (!Platziert) {
     Platziert = true;
-    // The outer size includes the frame the window manager draws.
-    const QMargins rahmen = frameMargins();
-    resize(648 - rahmen.left() - rahmen.right(), 514 - rahmen.top() - rahmen.bottom());
-    if (mitte) {
-      const QRect aussen = frameGeometry();
-      setFramePosition(mitte->frameGeometry().center() -
-                       QPoint(aussen.width() / 2, aussen.height() / 2));
-    }
+    RahmenOffen = true;
+    Mitte = mitte;
+    Platzieren();
   }
   requestActivate();
+}
+
+void TGLForm::Platzieren() {
+  // The outer size includes the frame the window manager draws.
+  const QMargins rahmen = frameMargins();
+  resize(648 - rahmen.left() - rahmen.right(), 514 - rahmen.top() - rahmen.bottom());
+  if (Mitte) {
+    const QRect aussen = frameGeometry();
+    setFramePosition(*Mitte - QPoint(aussen.width() / 2, aussen.height() / 2));
+  }
 }
 
 void TGLForm::Timer1Timer() {
@@ -139,7 +144,12 @@ void TGLForm::Timer1Timer() {
 }
 
 void TGLForm::exposeEvent(QExposeEvent*) {
-  if (isExposed()) BildZeichnen();
+  if (!isExposed()) return;
+  if (RahmenOffen) {
+    RahmenOffen = false;
+    if (!frameMargins().isNull()) Platzieren();
+  }
+  BildZeichnen();
 }
 
 void TGLForm::resizeEvent(QResizeEvent*) {

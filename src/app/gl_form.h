@@ -8,6 +8,7 @@
 #include <QWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/programmdaten.h"
 #include "editor/umgebung.h"
@@ -34,8 +35,8 @@ public:
   void UebersichtAktualisieren(const TUebersichtAenderung& aenderung);
   // Loads the graphics of a game definition.
   void SpielGrafikenLaden(uint8_t spiel);
-  // Shows the window; the first time centred on the given window.
-  void Zeigen(QWidget* mitte);
+  // Shows the window; the first time centred on the given point of the screen.
+  void Zeigen(std::optional<QPoint> mitte = std::nullopt);
   // Draws a frame into the back buffer and reads it back (for pictures of the window).
   QImage Bildschirmfoto();
   // The left mouse button as the core sees it right now (tests may put their own in).
@@ -66,6 +67,13 @@ private:
   bool KontextAktivieren();
   TPunkt Logisch(const QMouseEvent& ereignis) const;
 
+  // 648 x 514 outside, centred on Mitte (when given).
+  void Platzieren();
+
   std::unique_ptr<QOpenGLContext> Kontext;
   bool Platziert = false;
+  // The window manager's frame is known only once the window is on screen: the first exposure
+  // places the window again with it.
+  bool RahmenOffen = false;
+  std::optional<QPoint> Mitte;
 };

@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "app/benutzer_ini.h"
 #include "app/gl_form.h"
@@ -345,8 +346,7 @@ int32_t THauptFormular::Seitenlaenge(const QString& text) {
 bool THauptFormular::ZifferntasteVerwerfen(const QKeyEvent& taste) {
   // Keys that type nothing (cursor keys, Delete) and the focus change pass; of the characters
   // only the digits and backspace. X11 gives Delete the text DEL, yet it types nothing.
-  if (taste.key() == Qt::Key_Tab || taste.key() == Qt::Key_Backtab ||
-      taste.key() == Qt::Key_Delete)
+  if (taste.key() == Qt::Key_Tab || taste.key() == Qt::Key_Backtab || taste.key() == Qt::Key_Delete)
     return false;
   const QString text = taste.text();
   if (text.isEmpty()) return false;
@@ -387,9 +387,12 @@ void THauptFormular::SpeedButton6Click() {
 }
 
 void THauptFormular::AufInsFeld() {
+  // The centre of the dialog as it stands, frame included: hidden, it may lose its frame.
+  const QPoint mitte =
+      windowHandle() ? windowHandle()->frameGeometry().center() : frameGeometry().center();
   ProgrammVorbereiten();
   hide();
-  if (GLForm) GLForm->Zeigen(this);
+  if (GLForm) GLForm->Zeigen(mitte);
 }
 
 void THauptFormular::ProgrammVorbereiten() {
