@@ -123,6 +123,12 @@ void THauptFormular::SteuerelementeAnlegen() {
   SpeedButton5 = new QPushButton("Szenario speichern", GroupBox3);
   SpeedButton5->setGeometry(24, 384, 177, 49);
   SpeedButton5->setFlat(true);
+  // Flat buttons act on the mouse only: they never take the focus, so neither Tab nor the space
+  // bar reaches them and the first field of the form has the focus at start.
+  for (QPushButton* b : {SpeedButton6, SpeedButton5}) {
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoDefault(false);
+  }
 
   TabControl1 = new QTabWidget(GroupBox3);
   TabControl1->setGeometry(24, 32, 585, 337);

@@ -189,6 +189,14 @@ void DialogTest::steuerelemente() {
     QCOMPARE(e->maxLength(), 256);
   for (QComboBox* c : {f.ComboBox1, f.ComboBox2, f.ComboBox7, f.ComboBox8})
     QVERIFY(!c->isEditable());
+  // The flat buttons never take the focus: the space bar cannot build a map by accident.
+  f.show();
+  QVERIFY(QTest::qWaitForWindowActive(&f));
+  QVERIFY(f.focusWidget() != f.SpeedButton6 && f.focusWidget() != f.SpeedButton5);
+  QTest::keyClick(&f, Qt::Key_Space);
+  QVERIFY(f.isVisible());
+  QCOMPARE(f.SpeedButton6->focusPolicy(), Qt::NoFocus);
+  f.hide();
 }
 
 void DialogTest::breiteNurZiffern() {
