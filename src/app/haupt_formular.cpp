@@ -53,6 +53,15 @@ std::string Grundname(const std::string& pfad) {
   return punkt == std::string::npos ? name : name.substr(0, punkt);
 }
 
+// Today's date in the system's short date format. The C locale has no date format worth the
+// name, so without a real locale the date reads dd.MM.yyyy, as the command-line tool writes it.
+QString HeutigesDatum() {
+  const QLocale ort = QLocale::system();
+  const QDate heute = QDate::currentDate();
+  if (ort.language() == QLocale::C) return heute.toString("dd.MM.yyyy");
+  return ort.toString(heute, QLocale::ShortFormat);
+}
+
 QLabel* Beschriftung(QWidget* eltern, const QString& text, int x, int y) {
   auto* l = new QLabel(text, eltern);
   l->move(x, y);
@@ -450,8 +459,7 @@ bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool uebersch
   QString beschreibung = Memo2->toPlainText();
   beschreibung.replace("\n", "\r\n");
   s.Texte[stBeschreibung] = TextKuerzen(NachLatin1(beschreibung));
-  s.Texte[stDatum] = TextKuerzen(
-      NachLatin1(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)));
+  s.Texte[stDatum] = TextKuerzen(NachLatin1(HeutigesDatum()));
 
   const std::string ordner = Daten.Programm.Pfad + "Szenario";
   std::string pfad = ordner + "/" + name.toStdString() + "." + Szenarioendung;
