@@ -11,7 +11,7 @@ bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner, const TText& 
   glDepthFunc(GL_LEQUAL);
   glClearColor(0, 0, 0, 0);
   SchriftFreigeben(g.Schriftbasis); // a second set-up replaces the font
-  g.Schriftbasis = SchriftErzeugen(schriftart);
+  g.Schriftbasis = SchriftErzeugen(schriftart, nullptr, &g.Glyphen);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   GrafikenLaden(g, grafikordner);
@@ -21,6 +21,7 @@ bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner, const TText& 
 
 void GrafikAufloesen(TGrafik& g) {
   SchriftFreigeben(g.Schriftbasis);
+  g.Glyphen.clear();
   auto loeschen = [](auto& satz) {
     for (uint32_t& t : satz) {
       if (t) glDeleteTextures(1, &t);

@@ -8,6 +8,7 @@
 
 #include "base/zufall.h"
 #include "render/primitive.h"
+#include "render/schrift.h"
 #include "render/uebersicht.h"
 #include "render/zellbilder.h"
 
@@ -15,6 +16,7 @@ struct GLUquadric;
 
 struct TGrafik {
   uint32_t Schriftbasis = 0;               // first of the 256 glyph lists
+  TGlyphen Glyphen;                        // the same glyphs as bits
   std::array<uint32_t, 8> Basistexturen{}; // graphics groups 0 ... 7, 0 = none
   std::array<uint32_t, 6> Spieltexturen{}; // graphics groups 8 ... 13
   TUebersichtsbild Uebersicht;             // the overview image and its texture

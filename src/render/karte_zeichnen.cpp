@@ -64,6 +64,8 @@ void GelaendeZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv) {
   // change a pixel here; without it a software rasteriser is a good deal faster.
   TBildflaeche& f = g.Bildflaeche;
   glDisable(GL_DEPTH_TEST);
+  // White leaves the texels as they are; taking them unchanged spares the multiplication.
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
   glBegin(GL_QUADS);
   for (int32_t i = 0; i <= v.nx; ++i)
     for (int32_t j = 0; j <= v.ny; ++j) {
@@ -85,6 +87,7 @@ void GelaendeZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv) {
       glVertex3d(x, y + f.Hoehe, z);
     }
   glEnd();
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glEnable(GL_DEPTH_TEST);
 }
 
@@ -97,6 +100,10 @@ void GitterZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv) {
     glColor3d(0, 0, 0);
     glLoadIdentity();
     glLineWidth(1);
+    // Behind the lines (z -80 ... -81) lie only the stars and the terrain, both farther away, and
+    // everything drawn later is nearer: the depth test would pass every pixel and the depths
+    // written would hide nothing, so it is left out here.
+    glDisable(GL_DEPTH_TEST);
     glBegin(GL_LINES);
     for (int32_t k = 0; k <= letztes; ++k) {
       if (k <= v.nx + 2) {
@@ -109,27 +116,33 @@ void GitterZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv) {
       }
     }
     glEnd();
+    glEnable(GL_DEPTH_TEST);
   }
   if (AnzeigeAn(p, aoKoordinaten)) {
     glColor3d(1, 1, 1);
     const TPunkt& pos = p.ProgrammSpiel.Position;
-    std::vector<TTextstelle> marken;
+    // The labels go out row by row and column by column (all in one colour, so the order shows
+    // nothing), which lets each row and column be drawn as one bitmap.
+    std::vector<TTextstelle> oben, unten, links, rechts;
     for (int32_t k = 0; k <= letztes; ++k) {
       // Labels count cells from 1 and stand over the middle of column (row) k - 1.
       const int32_t c = pos.x + k - v.nx / 2;
       if (c >= 1 && c <= kv.Karte.Breite) {
         const TText t = std::to_string(c);
-        marken.push_back({k * v.cw - v.cw / 2 - 10, 30, t});
-        marken.push_back({k * v.cw - v.cw / 2 - 10, seite + 20, t});
+        oben.push_back({k * v.cw - v.cw / 2 - 10, 30, t});
+        unten.push_back({k * v.cw - v.cw / 2 - 10, seite + 20, t});
       }
       const int32_t r = pos.y + k - v.ny / 2;
       if (r >= 1 && r <= kv.Karte.Hoehe) {
         const TText t = std::to_string(r);
-        marken.push_back({20, k * v.ch - v.ch / 2, t});
-        marken.push_back({seite - 20, k * v.ch - v.ch / 2, t});
+        links.push_back({20, k * v.ch - v.ch / 2, t});
+        rechts.push_back({seite - 20, k * v.ch - v.ch / 2, t});
       }
     }
-    TexteAusgeben(g.Schriftbasis, marken);
+    std::vector<TTextstelle> marken = std::move(oben);
+    for (auto* teil : {&unten, &links, &rechts})
+      marken.insert(marken.end(), teil->begin(), teil->end());
+    TexteAusgeben(g.Schriftbasis, g.Glyphen, marken);
   }
 }
 

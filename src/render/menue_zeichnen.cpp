@@ -50,7 +50,7 @@ void HilfeZeichnen(TGrafik& g, const TProgramm& p) {
   const TTextstelle zeilen[3] = {{b.x, b.y, zeile1},
                                  {b.x, b.y + 40, Hilfezeile2[sprache]},
                                  {b.x, b.y + 80, Hilfezeile3[sprache]}};
-  TexteAusgeben(g.Schriftbasis, zeilen);
+  TexteAusgeben(g.Schriftbasis, g.Glyphen, zeilen);
 }
 
 void UebersichtZeichnen(TGrafik& g) {
@@ -64,7 +64,10 @@ void UebersichtZeichnen(TGrafik& g) {
   glBindTexture(GL_TEXTURE_2D, g.Uebersicht.Textur);
   glLoadIdentity();
   glTranslated(b.x, b.y, b.z);
+  // White leaves the texels as they are; taking them unchanged spares the multiplication.
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
   Kachel(g.Bildflaeche);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glDisable(GL_TEXTURE_2D);
   glLoadIdentity();
   glTranslated(b.x, b.y, b.z + 1);

@@ -1,10 +1,14 @@
 #include "render/schrift.h"
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -52,40 +56,49 @@ bool SchriftdateiSuchen(const TText& gesicht, std::string& datei, int& index, st
   return gut;
 }
 
-// One glyph as a glBitmap list: rows bottom-up, one bit per pixel, rows padded to whole bytes.
-void GlyphListe(FT_Face face, uint32_t liste, uint32_t zeichen) {
-  glNewList(liste, GL_COMPILE);
+// One glyph rendered one bit per pixel. Control codes take no room and draw nothing; other
+// codes without a glyph show the font's missing-glyph box.
+TGlyphe GlypheRendern(FT_Face face, uint32_t zeichen) {
+  TGlyphe g;
   FT_UInt glyph = zeichen ? FT_Get_Char_Index(face, zeichen) : 0;
-  // Control codes take no room; other codes without a glyph show the font's missing-glyph box.
-  if ((zeichen >= 0x20 && zeichen != 0x7F) || glyph != 0) {
-    if (FT_Load_Glyph(face, glyph, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0) {
-      FT_GlyphSlot s = face->glyph;
-      const FT_Bitmap& b = s->bitmap;
-      int breite = static_cast<int>(b.width), hoehe = static_cast<int>(b.rows);
-      int zeile = (breite + 7) / 8;
-      std::vector<GLubyte> bits(static_cast<size_t>(zeile) * hoehe + 1, 0);
-      for (int y = 0; y < hoehe; ++y) {
-        const unsigned char* quelle = b.buffer + static_cast<ptrdiff_t>(y) * b.pitch;
-        GLubyte* ziel = bits.data() + static_cast<size_t>(hoehe - 1 - y) * zeile;
-        if (b.pixel_mode == FT_PIXEL_MODE_MONO) {
-          for (int i = 0; i < zeile; ++i)
-            ziel[i] = quelle[i];
-        } else { // grey bitmap from a face that ignores the mono request
-          for (int x = 0; x < breite; ++x)
-            if (quelle[x] >= 128) ziel[x / 8] |= static_cast<GLubyte>(0x80 >> (x % 8));
-        }
-      }
-      glBitmap(breite, hoehe, static_cast<GLfloat>(-s->bitmap_left),
-               static_cast<GLfloat>(hoehe - s->bitmap_top),
-               static_cast<GLfloat>((s->advance.x + 32) >> 6), 0, bits.data());
+  if ((zeichen < 0x20 || zeichen == 0x7F) && glyph == 0) return g;
+  if (FT_Load_Glyph(face, glyph, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return g;
+  FT_GlyphSlot s = face->glyph;
+  const FT_Bitmap& b = s->bitmap;
+  g.Breite = static_cast<int32_t>(b.width);
+  g.Hoehe = static_cast<int32_t>(b.rows);
+  g.UrsprungX = -s->bitmap_left;
+  g.UrsprungY = g.Hoehe - s->bitmap_top;
+  g.Vorschub = static_cast<int32_t>((s->advance.x + 32) >> 6);
+  const int zeile = (g.Breite + 7) / 8;
+  g.Bits.assign(static_cast<size_t>(zeile) * g.Hoehe, 0);
+  for (int y = 0; y < g.Hoehe; ++y) {
+    const unsigned char* quelle = b.buffer + static_cast<ptrdiff_t>(y) * b.pitch;
+    uint8_t* ziel = g.Bits.data() + static_cast<size_t>(g.Hoehe - 1 - y) * zeile;
+    if (b.pixel_mode == FT_PIXEL_MODE_MONO) {
+      for (int i = 0; i < zeile; ++i)
+        ziel[i] = quelle[i];
+    } else { // grey bitmap from a face that ignores the mono request
+      for (int x = 0; x < g.Breite; ++x)
+        if (quelle[x] >= 128) ziel[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
     }
   }
+  return g;
+}
+
+// The glyph as a glBitmap list (rows packed to whole bytes: the unpack alignment is 1).
+void GlyphListe(const TGlyphe& g, uint32_t liste) {
+  static const uint8_t Leer = 0;
+  glNewList(liste, GL_COMPILE);
+  glBitmap(g.Breite, g.Hoehe, static_cast<GLfloat>(g.UrsprungX), static_cast<GLfloat>(g.UrsprungY),
+           static_cast<GLfloat>(g.Vorschub), 0, g.Bits.empty() ? &Leer : g.Bits.data());
   glEndList();
 }
 
 } // namespace
 
-uint32_t SchriftErzeugen(const TText& gesicht, std::string* gewaehlt) {
+uint32_t SchriftErzeugen(const TText& gesicht, std::string* gewaehlt, TGlyphen* glyphen) {
+  if (glyphen) glyphen->clear();
   std::string datei, name;
   int index = 0;
   if (!SchriftdateiSuchen(gesicht, datei, index, name)) return 0;
@@ -110,9 +123,13 @@ uint32_t SchriftErzeugen(const TText& gesicht, std::string* gewaehlt) {
     glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
     glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
-    for (int c = 0; c < 256; ++c)
-      GlyphListe(face, basis + c, Unicode(c));
+    TGlyphen satz(256);
+    for (int c = 0; c < 256; ++c) {
+      satz[c] = GlypheRendern(face, Unicode(c));
+      GlyphListe(satz[c], basis + c);
+    }
     glPopClientAttrib();
+    if (glyphen) *glyphen = std::move(satz);
   }
   FT_Done_Face(face);
   FT_Done_FreeType(bibliothek);
@@ -148,13 +165,139 @@ void TextAusgeben(uint32_t schriftbasis, int32_t x, int32_t y, const TText& text
   glEnable(GL_DEPTH_TEST);
 }
 
-void TexteAusgeben(uint32_t schriftbasis, std::span<const TTextstelle> texte) {
+namespace {
+
+// A glyph placed in window pixels (x, y: its lower left corner).
+struct TGesetzt {
+  const TGlyphe* Glyphe;
+  int32_t x, y;
+};
+
+// Window pixels, left and bottom inclusive, right and top exclusive.
+struct TFenster {
+  int32_t Links = 0, Unten = 0, Rechts = 0, Oben = 0;
+  int64_t Flaeche() const { return int64_t{Rechts - Links} * (Oben - Unten); }
+};
+
+TFenster Vereinigung(const TFenster& a, const TFenster& b) {
+  return {std::min(a.Links, b.Links), std::min(a.Unten, b.Unten), std::max(a.Rechts, b.Rechts),
+          std::max(a.Oben, b.Oben)};
+}
+
+// A group of glyphs set into one bitmap is held to this side, as an image the rasteriser takes.
+constexpr int32_t GroessteSeite = 2048;
+// A text joins the group before it while the group's bitmap grows by at most this many pixels
+// that neither shows: about the cost of drawing a few glyphs one by one.
+constexpr int64_t Verschnitt = 2048;
+
+// Places the glyphs of text as glBitmap would from the raster position at logical (x, y): each
+// at the floor of the raster position less its origin (GL rounds with a small allowance, which
+// keeps a position computed as 29.99999 on pixel 30), then advances. False when the position
+// falls outside the view, where GL draws nothing of the text.
+bool Setzen(const TGlyphen& glyphen, const TTextstelle& t, std::vector<TGesetzt>& gesetzt,
+            TFenster& rahmen) {
+  glRasterPos2i(t.x, t.y);
+  GLboolean gueltig = GL_FALSE;
+  glGetBooleanv(GL_CURRENT_RASTER_POSITION_VALID, &gueltig);
+  if (!gueltig) return false;
+  GLfloat lage[4];
+  glGetFloatv(GL_CURRENT_RASTER_POSITION, lage);
+  constexpr float Zugabe = 0.0001f;
+  float rx = lage[0];
+  const float ry = lage[1];
+  bool leer = true;
+  for (unsigned char c : t.Text) {
+    const TGlyphe& g = glyphen[c];
+    if (g.Breite > 0 && g.Hoehe > 0) {
+      const TGesetzt s{&g, static_cast<int32_t>(std::floor(rx + Zugabe - g.UrsprungX)),
+                       static_cast<int32_t>(std::floor(ry + Zugabe - g.UrsprungY))};
+      const TFenster f{s.x, s.y, s.x + g.Breite, s.y + g.Hoehe};
+      rahmen = leer ? f : Vereinigung(rahmen, f);
+      leer = false;
+      gesetzt.push_back(s);
+    }
+    rx += static_cast<float>(g.Vorschub);
+  }
+  return !leer;
+}
+
+// Sets the glyphs into one bitmap over rahmen and draws it there.
+void Bitmapzeichnen(std::span<const TGesetzt> gesetzt, const TFenster& rahmen) {
+  const int32_t breite = rahmen.Rechts - rahmen.Links, hoehe = rahmen.Oben - rahmen.Unten;
+  const int32_t zeile = (breite + 7) / 8;
+  std::vector<uint8_t> bits(static_cast<size_t>(zeile) * hoehe, 0);
+  for (const TGesetzt& s : gesetzt) {
+    const TGlyphe& g = *s.Glyphe;
+    const int32_t glyphzeile = (g.Breite + 7) / 8;
+    for (int32_t y = 0; y < g.Hoehe; ++y) {
+      const uint8_t* quelle = g.Bits.data() + static_cast<size_t>(y) * glyphzeile;
+      uint8_t* ziel = bits.data() + static_cast<size_t>(s.y - rahmen.Unten + y) * zeile;
+      for (int32_t x = 0; x < g.Breite; ++x)
+        if (quelle[x / 8] & (0x80 >> (x % 8))) {
+          const int32_t z = s.x - rahmen.Links + x;
+          ziel[z / 8] |= static_cast<uint8_t>(0x80 >> (z % 8));
+        }
+    }
+  }
+  glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+  glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+  // A window position is always valid and lands exactly on the whole pixel given; the bitmap's
+  // origin moves it to the group's corner. Like glRasterPos it takes the current colour.
+  glWindowPos2i(0, 0);
+  glBitmap(breite, hoehe, static_cast<GLfloat>(-rahmen.Links), static_cast<GLfloat>(-rahmen.Unten),
+           0, 0, bits.data());
+  glPopClientAttrib();
+}
+
+} // namespace
+
+void TexteAusgeben(uint32_t schriftbasis, const TGlyphen& glyphen,
+                   std::span<const TTextstelle> texte) {
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_TEXTURE_2D);
   glPushMatrix();
   glLoadIdentity();
-  for (const TTextstelle& t : texte)
-    Zeichenkette(schriftbasis, t.x, t.y, t.Text);
+  if (glyphen.size() != 256) {
+    for (const TTextstelle& t : texte)
+      Zeichenkette(schriftbasis, t.x, t.y, t.Text);
+  } else {
+    // All texts have the one current colour, so the order in which their pixels are set does
+    // not matter.
+    std::vector<TGesetzt> gruppe, text;
+    TFenster rahmen, textrahmen;
+    int64_t flaeche = 0;
+    auto abschliessen = [&] {
+      if (!gruppe.empty()) Bitmapzeichnen(gruppe, rahmen);
+      gruppe.clear();
+      flaeche = 0;
+    };
+    for (const TTextstelle& t : texte) {
+      text.clear();
+      if (!Setzen(glyphen, t, text, textrahmen)) continue;
+      if (textrahmen.Rechts - textrahmen.Links > GroessteSeite ||
+          textrahmen.Oben - textrahmen.Unten > GroessteSeite) {
+        Zeichenkette(schriftbasis, t.x, t.y, t.Text); // too long for one bitmap
+        continue;
+      }
+      const TFenster zusammen = Vereinigung(rahmen, textrahmen);
+      const bool passt = !gruppe.empty() && zusammen.Rechts - zusammen.Links <= GroessteSeite &&
+                         zusammen.Oben - zusammen.Unten <= GroessteSeite &&
+                         zusammen.Flaeche() - flaeche - textrahmen.Flaeche() <= Verschnitt;
+      if (passt) {
+        rahmen = zusammen;
+      } else {
+        abschliessen();
+        rahmen = textrahmen;
+      }
+      flaeche = rahmen.Flaeche();
+      gruppe.insert(gruppe.end(), text.begin(), text.end());
+    }
+    abschliessen();
+  }
   glPopMatrix();
   glEnable(GL_DEPTH_TEST);
 }
