@@ -13,7 +13,9 @@
 // owner of the context swaps the buffers afterwards.
 void BildZeichnen(TGrafik& g, TProgramm& p, const TKV& kv, uint32_t jetzt);
 
-// The layers and elements, in the order BildZeichnen draws them.
+// The layers and elements, in the order BildZeichnen draws them, after the set-up of the frame:
+// projection, viewport, matrices, cleared buffers, depth test and texturing on.
+void BildVorbereiten(TGrafik& g);
 void HintergrundZeichnen(TGrafik& g);
 void KarteZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv);
 void GelaendeZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv);

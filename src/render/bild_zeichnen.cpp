@@ -5,6 +5,20 @@
 #include "editor/bildbereiche.h"
 
 void BildZeichnen(TGrafik& g, TProgramm& p, const TKV& kv, uint32_t jetzt) {
+  BildVorbereiten(g);
+  HintergrundZeichnen(g);
+  if (p.ProgrammSpiel.Ansicht == 0)
+    KarteZeichnen(g, p, kv);
+  else if (p.ProgrammSpiel.Ansicht == 1)
+    MenueZeichnen(g, p);
+  UebersichtZeichnen(g);
+  PanelZeichnen(g);
+  WerkzeugleisteZeichnen(g, p);
+  StatusZeichnen(g, p, jetzt);
+  ++p.Bildzaehler;
+}
+
+void BildVorbereiten(TGrafik& g) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glOrtho(0, Bildschirmbreite, Bildschirmhoehe, 0, -100, 100);
@@ -24,22 +38,11 @@ void BildZeichnen(TGrafik& g, TProgramm& p, const TKV& kv, uint32_t jetzt) {
   glEnable(GL_TEXTURE_2D);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-
-  HintergrundZeichnen(g);
-  if (p.ProgrammSpiel.Ansicht == 0)
-    KarteZeichnen(g, p, kv);
-  else if (p.ProgrammSpiel.Ansicht == 1)
-    MenueZeichnen(g, p);
-  UebersichtZeichnen(g);
-  PanelZeichnen(g);
-  WerkzeugleisteZeichnen(g, p);
-  StatusZeichnen(g, p, jetzt);
-  ++p.Bildzaehler;
 }
 
 void HintergrundZeichnen(TGrafik& g) {
   glDisable(GL_TEXTURE_2D);
-  // The black plane itself is the cleared frame (BildZeichnen).
+  // The black plane itself is the cleared frame (BildVorbereiten).
   g.Sterne = Sternstand;
   glColor3d(1, 1, 1);
   glLoadIdentity();
