@@ -31,6 +31,8 @@ void GrafikAufloesen(TGrafik& g) {
   loeschen(g.Basistexturen);
   loeschen(g.Spieltexturen);
   ZellbilderFreigeben(g.Zellbilder);
+  if (g.Uebersichtsabzug.Textur) glDeleteTextures(1, &g.Uebersichtsabzug.Textur);
+  g.Uebersichtsabzug = TUebersichtsabzug{};
   GrafikenFreigeben(g);
   if (g.Ring) gluDeleteQuadric(g.Ring);
   g.Ring = nullptr;

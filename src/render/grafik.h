@@ -20,6 +20,7 @@ struct TGrafik {
   std::array<uint32_t, 8> Basistexturen{}; // graphics groups 0 ... 7, 0 = none
   std::array<uint32_t, 6> Spieltexturen{}; // graphics groups 8 ... 13
   TUebersichtsbild Uebersicht;             // the overview image and its texture
+  TUebersichtsabzug Uebersichtsabzug;      // the overview as last drawn
   TZellbilder Zellbilder;                  // the terrain pictures at the current cell size
   TZufallsgenerator Sterne;                // reset to a fixed state for every frame
   GLUquadric* Ring = nullptr;              // the rings of the tool icons

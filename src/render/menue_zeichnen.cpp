@@ -1,5 +1,7 @@
 #include <GL/gl.h>
 
+#include <utility>
+
 #include "base/sprachtext.h"
 #include "editor/bildbereiche.h"
 #include "render/bild.h"
@@ -53,6 +55,53 @@ void HilfeZeichnen(TGrafik& g, const TProgramm& p) {
   TexteAusgeben(g.Schriftbasis, g.Glyphen, zeilen);
 }
 
+namespace {
+
+// The drawing of the overview as it would come out now, with the overview texture bound.
+TUebersichtsabzug Abzugsquelle(const TGrafik& g) {
+  TUebersichtsabzug a;
+  a.Quelle = g.Uebersicht.Textur;
+  a.Fassung = g.Uebersicht.Fassung;
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &a.Verkleinerung);
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &a.Vergroesserung);
+  return a;
+}
+
+bool GleicheQuelle(const TUebersichtsabzug& a, const TUebersichtsabzug& b) {
+  return a.Quelle == b.Quelle && a.Fassung == b.Fassung && a.Verkleinerung == b.Verkleinerung &&
+         a.Vergroesserung == b.Vergroesserung;
+}
+
+// Copies the overview's pixels from the frame. Nothing drawn before it can lie in front of it
+// (the overview is the nearest thing drawn so far and covers its region whole), so they are the
+// image's pixels alone.
+void AbzugNehmen(TGrafik& g, const TBildbereich& b, const TUebersichtsabzug& quelle) {
+  TUebersichtsabzug& a = g.Uebersichtsabzug;
+  a.Gueltig = false;
+  GLint proben = 0;
+  glGetIntegerv(GL_SAMPLE_BUFFERS, &proben);
+  if (proben != 0) return; // a multisampled frame cannot be copied
+  if (a.Textur == 0) {
+    glGenTextures(1, &a.Textur);
+    glBindTexture(GL_TEXTURE_2D, a.Textur);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, b.Breite, b.Hoehe, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 nullptr);
+  }
+  glBindTexture(GL_TEXTURE_2D, a.Textur);
+  // The frame's rows run bottom-up.
+  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, b.x, g.Hoehe - (b.y + b.Hoehe), b.Breite, b.Hoehe);
+  const uint32_t textur = a.Textur;
+  a = quelle;
+  a.Textur = textur;
+  a.Gueltig = true;
+}
+
+} // namespace
+
 void UebersichtZeichnen(TGrafik& g) {
   const TBildbereich& b = Bildbereiche[bbUebersicht];
   UebersichtHochladen(g.Uebersicht);
@@ -66,7 +115,19 @@ void UebersichtZeichnen(TGrafik& g) {
   glTranslated(b.x, b.y, b.z);
   // White leaves the texels as they are; taking them unchanged spares the multiplication.
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-  Kachel(g.Bildflaeche);
+  const bool pixelgenau = g.Breite == Bildschirmbreite && g.Hoehe == Bildschirmhoehe;
+  const TUebersichtsabzug quelle = Abzugsquelle(g);
+  if (pixelgenau && g.Uebersichtsabzug.Gueltig && GleicheQuelle(g.Uebersichtsabzug, quelle)) {
+    glBindTexture(GL_TEXTURE_2D, g.Uebersichtsabzug.Textur);
+    TBildflaeche kopie = g.Bildflaeche;
+    std::swap(kopie.VOben, kopie.VUnten);
+    Kachel(kopie);
+    glBindTexture(GL_TEXTURE_2D, g.Uebersicht.Textur);
+  } else {
+    Kachel(g.Bildflaeche);
+    if (pixelgenau) AbzugNehmen(g, b, quelle);
+    glBindTexture(GL_TEXTURE_2D, g.Uebersicht.Textur);
+  }
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glDisable(GL_TEXTURE_2D);
   glLoadIdentity();

@@ -322,6 +322,8 @@ void UebersichtHochladen(TUebersichtsbild& u) {
   glPopClientAttrib();
   u.Offen.clear();
   u.AllesOffen = false;
+  static uint32_t fuellungen = 0;
+  u.Fassung = ++fuellungen;
 }
 
 uint32_t UebersichtPixel(const TUebersichtsbild& u, int32_t x, int32_t y) {

@@ -39,6 +39,22 @@ struct TUebersichtsbild {
   // Pixels changed since the texture was last filled; Alles: the texture needs all of them.
   std::vector<TPixelbereich> Offen;
   bool AllesOffen = false;
+  // Changes with every filling of the texture, to a number no other filling in the process had.
+  uint32_t Fassung = 0;
+};
+
+// The overview as drawn into the frame, kept while one logical unit is one pixel. The image is
+// drawn minified through the mipmaps of a texture of up to 2048 x 2048 pixels, which a software
+// rasteriser pays for in every frame although the image changes rarely; the copy gives the same
+// pixels one texel each.
+struct TUebersichtsabzug {
+  uint32_t Textur = 0; // the pixels, rows bottom-up as read from the frame
+  bool Gueltig = false;
+  // What the pixels were drawn from: the overview texture, its filling and its filters.
+  uint32_t Quelle = 0;
+  uint32_t Fassung = 0;
+  int32_t Verkleinerung = 0;
+  int32_t Vergroesserung = 0;
 };
 
 // Brings the image up to date with the map, the drawing records, the start positions and the
