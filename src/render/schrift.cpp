@@ -65,6 +65,7 @@ TGlyphe GlypheRendern(FT_Face face, uint32_t zeichen) {
   if (FT_Load_Glyph(face, glyph, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return g;
   FT_GlyphSlot s = face->glyph;
   const FT_Bitmap& b = s->bitmap;
+  g.Vorhanden = true;
   g.Breite = static_cast<int32_t>(b.width);
   g.Hoehe = static_cast<int32_t>(b.rows);
   g.UrsprungX = -s->bitmap_left;
@@ -86,12 +87,15 @@ TGlyphe GlypheRendern(FT_Face face, uint32_t zeichen) {
   return g;
 }
 
-// The glyph as a glBitmap list (rows packed to whole bytes: the unpack alignment is 1).
+// The glyph as a glBitmap list (rows packed to whole bytes: the unpack alignment is 1); a code
+// without a glyph gets an empty list.
 void GlyphListe(const TGlyphe& g, uint32_t liste) {
   static const uint8_t Leer = 0;
   glNewList(liste, GL_COMPILE);
-  glBitmap(g.Breite, g.Hoehe, static_cast<GLfloat>(g.UrsprungX), static_cast<GLfloat>(g.UrsprungY),
-           static_cast<GLfloat>(g.Vorschub), 0, g.Bits.empty() ? &Leer : g.Bits.data());
+  if (g.Vorhanden)
+    glBitmap(g.Breite, g.Hoehe, static_cast<GLfloat>(g.UrsprungX),
+             static_cast<GLfloat>(g.UrsprungY), static_cast<GLfloat>(g.Vorschub), 0,
+             g.Bits.empty() ? &Leer : g.Bits.data());
   glEndList();
 }
 

@@ -12,6 +12,7 @@
 // first), each row padded to whole bytes; the origin is subtracted from the raster position, the
 // advance added to it afterwards.
 struct TGlyphe {
+  bool Vorhanden = false; // false: the list is empty (control codes)
   int32_t Breite = 0;
   int32_t Hoehe = 0;
   int32_t UrsprungX = 0;
