@@ -1,6 +1,6 @@
 // Figures of the renderer on the software rasteriser without a display: the time of one frame
-// at the widest zoom, and the overview image of a 9 999 x 9 999 map built whole and brought up
-// to date after one press of the largest square brush.
+// at the widest zoom, whole and layer by layer, and the overview image of a 9 999 x 9 999 map built
+// whole and brought up to date after one press of the largest square brush.
 #include <GL/gl.h>
 
 #include <algorithm>
