@@ -11,6 +11,7 @@
 #include <stb/stb_image_write.h>
 #pragma GCC diagnostic pop
 
+#include "gelaendebilder.h"
 #include "model/zustaende.h"
 #include "render/grafikgruppen.h"
 #include "render/uebersicht.h"
@@ -21,23 +22,7 @@ std::string Zeichentest::Fehler;
 
 void TgaSchreiben(const std::string& datei, int32_t breite, int32_t hoehe,
                   const std::vector<uint32_t>& rgba) {
-  uint8_t kopf[18] = {};
-  kopf[2] = 2; // uncompressed true colour
-  kopf[12] = static_cast<uint8_t>(breite);
-  kopf[13] = static_cast<uint8_t>(breite >> 8);
-  kopf[14] = static_cast<uint8_t>(hoehe);
-  kopf[15] = static_cast<uint8_t>(hoehe >> 8);
-  kopf[16] = 32;
-  kopf[17] = 0x28; // eight alpha bits, first row at the top
-  FILE* f = std::fopen(datei.c_str(), "wb");
-  ASSERT_NE(f, nullptr) << datei;
-  std::fwrite(kopf, 1, sizeof kopf, f);
-  for (uint32_t p : rgba) {
-    const uint8_t bgra[4] = {static_cast<uint8_t>(p), static_cast<uint8_t>(p >> 8),
-                             static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 24)};
-    std::fwrite(bgra, 1, 4, f);
-  }
-  std::fclose(f);
+  ASSERT_TRUE(TgaSpeichern(datei, breite, hoehe, rgba)) << datei;
 }
 
 std::string TestOrdner(const std::string& name) {

@@ -8,15 +8,6 @@
 
 namespace {
 
-TKV Karte(int32_t breite, int32_t hoehe, bool umbrechend) {
-  TKV kv = FrischesSpiel();
-  kv.Karte.Breite = breite;
-  kv.Karte.Hoehe = hoehe;
-  FelderAnlegen(kv.Karte, breite, hoehe);
-  KarteUmbrechendSetzen(kv.Einstellungen, umbrechend);
-  return kv;
-}
-
 TEST(Geometrie, PunktUndRechteck) {
   EXPECT_EQ(Punkt(3, -4), (TPunkt{3, -4}));
   EXPECT_EQ(Rechteck(Punkt(1, 2), Punkt(5, 6)), (TRechteck{1, 2, 5, 6}));

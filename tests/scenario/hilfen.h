@@ -4,12 +4,24 @@
 #include <string>
 #include <unistd.h>
 
+#include "model/einstellungen.h"
+#include "model/karte.h"
 #include "model/spiel.h"
 #include "model/zustaende.h"
 
 inline TKV FrischesSpiel() {
   TKV kv;
   SpielZuruecksetzen(kv);
+  return kv;
+}
+
+// A fresh record with an empty map of this size, wrapping or not.
+inline TKV Karte(int32_t breite, int32_t hoehe, bool umbrechend) {
+  TKV kv = FrischesSpiel();
+  kv.Karte.Breite = breite;
+  kv.Karte.Hoehe = hoehe;
+  FelderAnlegen(kv.Karte, breite, hoehe);
+  KarteUmbrechendSetzen(kv.Einstellungen, umbrechend);
   return kv;
 }
 

@@ -10,15 +10,6 @@
 
 namespace {
 
-TKV Karte(int32_t breite, int32_t hoehe, bool umbrechend) {
-  TKV kv = FrischesSpiel();
-  kv.Karte.Breite = breite;
-  kv.Karte.Hoehe = hoehe;
-  FelderAnlegen(kv.Karte, breite, hoehe);
-  KarteUmbrechendSetzen(kv.Einstellungen, umbrechend);
-  return kv;
-}
-
 TZielbereich Fuellbereich(const TKV& kv, TPunkt c, int32_t schritt) {
   TZielbereich b;
   ZielbereichLeeren(b);
