@@ -163,14 +163,29 @@ TEST(SzenarioBild, UnsinnigeGroessenWerdenVerweigert) {
     EXPECT_TRUE(zurueck.Zellen.Gelaende.empty());
     EXPECT_TRUE(zurueck.Startpunkte.empty());
   }
-  // The limits themselves and sizes of 0 or less are fine.
+  // The limits themselves and sizes of 0 are fine.
   std::vector<uint8_t> kopf = SzenarioBild(TSzenario{});
-  ZahlAnStelle(kopf, 1820, -5);
+  ZahlAnStelle(kopf, 1820, 0);
   ZahlAnStelle(kopf, 1824, 9999);
-  ZahlAnStelle(kopf, 1828, -3);
+  ZahlAnStelle(kopf, 1828, 0);
   TSzenario zurueck;
   EXPECT_TRUE(SzenarioAusBild(zurueck, kopf.data(), kopf.size()));
   EXPECT_TRUE(zurueck.Startpunkte.empty());
+  // Any negative width, height or start count is refused, the overflowing extremes too.
+  for (auto [breite, hoehe, anzahl] : {std::tuple{-5, 10, 0}, std::tuple{10, -1, 0},
+                                       std::tuple{0, 0, -3}, std::tuple{INT32_MIN, -1, 0}}) {
+    ZahlAnStelle(kopf, 1820, breite);
+    ZahlAnStelle(kopf, 1824, hoehe);
+    ZahlAnStelle(kopf, 1828, anzahl);
+    zurueck.Geladen = sgGeladen;
+    EXPECT_FALSE(SzenarioAusBild(zurueck, kopf.data(), kopf.size())) << breite << " " << hoehe;
+    EXPECT_EQ(zurueck.Geladen & sgGeladen, 0);
+    EXPECT_EQ(zurueck.Kartenwerte[0], 0);
+    TSzenario gepackt;
+    const std::vector<uint8_t> datei = Packen(kopf, 1);
+    EXPECT_FALSE(SzenarioEntpacken(gepackt, datei.data(), datei.size()));
+    EXPECT_EQ(gepackt.Kartenwerte[0], 0);
+  }
 }
 
 TEST(SzenarioUmwandlung, StartpunkteNachSpielerRang) {
@@ -272,7 +287,7 @@ TEST_F(SzenarioDateiTest, SpeichernUndLadenGibtDasGleicheZurueck) {
   s.Texte[stName] = "Insel";
   s.Texte[stBeschreibung] = "zwei\r\nZeilen";
   const std::string pfad = Ordner.Datei("Insel.vdz");
-  ASSERT_TRUE(SzenarioSpeichern(s, pfad, Temp));
+  ASSERT_TRUE(SzenarioSpeichern(s, pfad));
   EXPECT_FALSE(std::filesystem::exists(Temp));
 
   // The file is a plain zlib stream of the image, its header saying "fastest".
@@ -284,7 +299,7 @@ TEST_F(SzenarioDateiTest, SpeichernUndLadenGibtDasGleicheZurueck) {
 
   TKV geladen = FrischesSpiel();
   TSzenario zurueck;
-  ASSERT_TRUE(SzenarioLaden(geladen, zurueck, pfad, Temp));
+  ASSERT_TRUE(SzenarioLaden(geladen, zurueck, pfad));
   EXPECT_FALSE(std::filesystem::exists(Temp));
   EXPECT_EQ(zurueck.Geladen, sgGeladen);
   EXPECT_EQ(zurueck.Zellen.Gelaende, s.Zellen.Gelaende);
@@ -314,9 +329,9 @@ TEST_F(SzenarioDateiTest, RohstoffeUndInaktiveStartsVerschwinden) {
   TSzenario s;
   ASSERT_TRUE(SzenarioAusKarte(s, kv));
   const std::string pfad = Ordner.Datei("r.vdz");
-  ASSERT_TRUE(SzenarioSpeichern(s, pfad, Temp));
+  ASSERT_TRUE(SzenarioSpeichern(s, pfad));
   TSzenario zurueck;
-  ASSERT_TRUE(SzenarioLaden(kv, zurueck, pfad, Temp));
+  ASSERT_TRUE(SzenarioLaden(kv, zurueck, pfad));
   ASSERT_TRUE(KarteAusSzenario(kv, zurueck));
   std::vector<TFeldZustand> alle;
   ZustandsfelderDurchlaufen(
@@ -338,7 +353,7 @@ TEST_F(SzenarioDateiTest, FremdeStroemeWerdenGelesen) {
     daten.push_back(0x55); // bytes after the stream are not part of it
     DateiSchreiben(pfad, daten);
     TSzenario zurueck;
-    ASSERT_TRUE(SzenarioLaden(kv, zurueck, pfad, Temp)) << stufe;
+    ASSERT_TRUE(SzenarioLaden(kv, zurueck, pfad)) << stufe;
     EXPECT_EQ(SzenarioBild(zurueck), bild);
   }
 }
@@ -360,13 +375,13 @@ TEST_F(SzenarioDateiTest, BeschaedigteDateienScheiternSauber) {
     DateiSchreiben(pfad, daten);
     TSzenario zurueck;
     zurueck.Geladen = sgGeladen;
-    EXPECT_FALSE(SzenarioLaden(kv, zurueck, pfad, Temp));
+    EXPECT_FALSE(SzenarioLaden(kv, zurueck, pfad));
     EXPECT_EQ(zurueck.Geladen & sgGeladen, 0);
     EXPECT_EQ(kv.Karte.Breite, 0);
   }
   TSzenario zurueck;
-  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Datei("fehlt.vdz"), Temp));
-  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Pfad.string(), Temp)); // a folder
+  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Datei("fehlt.vdz")));
+  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Pfad.string())); // a folder
 }
 
 TEST_F(SzenarioDateiTest, RiesigeAngabenImKopfWerdenVerweigert) {
@@ -378,7 +393,7 @@ TEST_F(SzenarioDateiTest, RiesigeAngabenImKopfWerdenVerweigert) {
   DateiSchreiben(pfad, Packen(bild, 1));
   TKV kv = FrischesSpiel();
   TSzenario s;
-  EXPECT_FALSE(SzenarioLaden(kv, s, pfad, Temp));
+  EXPECT_FALSE(SzenarioLaden(kv, s, pfad));
   EXPECT_EQ(s.Geladen & sgGeladen, 0);
   EXPECT_EQ(s.Kartenwerte[0], 0);
 }
@@ -388,19 +403,30 @@ TEST_F(SzenarioDateiTest, SpeichernErsetztInEinemSchritt) {
   TSzenario s;
   ASSERT_TRUE(SzenarioAusKarte(s, kv));
   const std::string pfad = Ordner.Datei("a.vdz");
-  ASSERT_TRUE(SzenarioSpeichern(s, pfad, Temp));
+  ASSERT_TRUE(SzenarioSpeichern(s, pfad));
   const auto vorher = DateiInhalt(pfad);
 
-  // The temporary file cannot be written: false, the old file stays whole.
-  EXPECT_FALSE(SzenarioSpeichern(s, pfad, Ordner.Datei("fehlt/temp")));
+  // Writing fails midway: false, the old file stays whole and no temporary file is left.
+  std::string grund;
+  EXPECT_FALSE(GepacktSchreiben(
+      pfad,
+      [](const TSchreiber& schreiben) {
+        const std::vector<uint8_t> halb(1 << 20, 9);
+        return schreiben(halb.data(), halb.size()) && false;
+      },
+      &grund));
   EXPECT_EQ(DateiInhalt(pfad), vorher);
-  // The target's folder does not exist.
-  EXPECT_FALSE(SzenarioSpeichern(s, Ordner.Datei("fehlt/a.vdz"), Temp));
-  EXPECT_FALSE(std::filesystem::exists(Temp));
+  // The target's folder does not exist; a name too long for the file system is told as such.
+  EXPECT_FALSE(SzenarioSpeichern(s, Ordner.Datei("fehlt/a.vdz"), &grund));
+  EXPECT_NE(grund.find("No such file"), std::string::npos) << grund;
+  EXPECT_FALSE(SzenarioSpeichern(s, Ordner.Datei(std::string(300, 'n') + ".vdz"), &grund));
+  EXPECT_NE(grund.find("too long"), std::string::npos) << grund;
+  EXPECT_FALSE(SzenarioSpeichern(s, "", &grund));
+  EXPECT_EQ(grund, "the file name is empty");
 
   // A successful save over it leaves nothing but the two files behind.
   s.Texte[stName] = "neu";
-  ASSERT_TRUE(SzenarioSpeichern(s, pfad, Temp));
+  ASSERT_TRUE(SzenarioSpeichern(s, pfad));
   EXPECT_NE(DateiInhalt(pfad), vorher);
   int dateien = 0;
   for (const auto& e : std::filesystem::directory_iterator(Ordner.Pfad)) {
