@@ -96,7 +96,9 @@ struct TTempdatei {
 
 bool TempdateiOeffnen(const std::string& ziel, TTempdatei& t, std::string* grund) {
 #ifdef O_TMPFILE
-  t.Fd = ::open(OrdnerVon(ziel).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  // The unnamed file gets its name through /proc; without /proc it could never be linked.
+  if (::access("/proc/self/fd", X_OK) == 0)
+    t.Fd = ::open(OrdnerVon(ziel).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
   if (t.Fd >= 0) {
     t.Unbenannt = true;
     return true;

@@ -1,6 +1,8 @@
 #include "scenario/szenario_datei.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -355,6 +357,9 @@ TEST_F(SzenarioDateiTest, FremdeStroemeWerdenGelesen) {
     TSzenario zurueck;
     ASSERT_TRUE(SzenarioLaden(kv, zurueck, pfad)) << stufe;
     EXPECT_EQ(SzenarioBild(zurueck), bild);
+    TSzenario ausSpeicher;
+    ASSERT_TRUE(SzenarioEntpacken(ausSpeicher, daten.data(), daten.size())) << stufe;
+    EXPECT_EQ(SzenarioBild(ausSpeicher), bild);
   }
 }
 
@@ -375,13 +380,21 @@ TEST_F(SzenarioDateiTest, BeschaedigteDateienScheiternSauber) {
     DateiSchreiben(pfad, daten);
     TSzenario zurueck;
     zurueck.Geladen = sgGeladen;
-    EXPECT_FALSE(SzenarioLaden(kv, zurueck, pfad));
+    std::string grund;
+    EXPECT_FALSE(SzenarioLaden(kv, zurueck, pfad, &grund));
+    EXPECT_EQ(grund, "not a scenario file (not a zlib stream, or damaged)");
     EXPECT_EQ(zurueck.Geladen & sgGeladen, 0);
     EXPECT_EQ(kv.Karte.Breite, 0);
+    EXPECT_FALSE(SzenarioEntpacken(zurueck, daten.data(), daten.size()));
   }
+  // Each failure names its true reason; nothing is written beside the file.
   TSzenario zurueck;
-  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Datei("fehlt.vdz")));
-  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Pfad.string())); // a folder
+  std::string grund;
+  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Datei("fehlt.vdz"), &grund));
+  EXPECT_EQ(grund, std::strerror(ENOENT));
+  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Pfad.string(), &grund)); // a folder
+  EXPECT_EQ(grund, "is a folder, not a scenario file");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Ordner.Pfad), {}), 1);
 }
 
 TEST_F(SzenarioDateiTest, RiesigeAngabenImKopfWerdenVerweigert) {
@@ -393,7 +406,9 @@ TEST_F(SzenarioDateiTest, RiesigeAngabenImKopfWerdenVerweigert) {
   DateiSchreiben(pfad, Packen(bild, 1));
   TKV kv = FrischesSpiel();
   TSzenario s;
-  EXPECT_FALSE(SzenarioLaden(kv, s, pfad));
+  std::string grund;
+  EXPECT_FALSE(SzenarioLaden(kv, s, pfad, &grund));
+  EXPECT_EQ(grund.rfind("sizes beyond 9999 x 9999 cells", 0), 0u) << grund;
   EXPECT_EQ(s.Geladen & sgGeladen, 0);
   EXPECT_EQ(s.Kartenwerte[0], 0);
 }
