@@ -87,7 +87,6 @@ int main() {
       std::filesystem::temp_directory_path() / ("bench_szenario-" + std::to_string(::getpid()));
   std::filesystem::create_directories(ordner);
   const std::string datei = (ordner / "gross.vdz").string();
-  const std::string temp = (ordner / "temp").string();
   std::printf("map of %d x %d cells\n", Seite, Seite);
 
   {
@@ -111,7 +110,7 @@ int main() {
     TMessung s("SzenarioAusKarte + SzenarioSpeichern");
     TSzenario szenario;
     SzenarioAusKarte(szenario, kv);
-    const bool gut = SzenarioSpeichern(std::move(szenario), datei, temp);
+    const bool gut = SzenarioSpeichern(szenario, datei);
     s.Ende(std::string(gut ? "ok, " : "FAILED, ") +
            std::to_string(std::filesystem::file_size(datei) / 1024 / 1024) + " MiB file");
   }
@@ -119,7 +118,7 @@ int main() {
     TKV kv = Spiel();
     TSzenario szenario;
     TMessung m("SzenarioLaden + KarteAusSzenario");
-    const bool gut = SzenarioLaden(kv, szenario, datei, temp) && KarteAusSzenario(kv, szenario);
+    const bool gut = SzenarioLaden(kv, szenario, datei) && KarteAusSzenario(kv, szenario);
     m.Ende(gut ? "ok" : "FAILED");
   }
   Fuellen(100, "fill, brush size 0 (Schritt 100)");

@@ -316,8 +316,7 @@ void THauptFormular::ListView2Click() {
 void THauptFormular::SzenarioAnzeigen(int index) {
   // The preview reads into a game record of its own: the map being edited stays as it is.
   TKV vorschau;
-  SzenarioLaden(vorschau, Daten.Szenario, SzenarioDateien[index],
-                TempDateiname(Daten.Programm.Pfad, 0));
+  SzenarioLaden(vorschau, Daten.Szenario, SzenarioDateien[index]);
   Memo1->clear();
   for (const TText& zeile : SzenarioDetails(Daten.Szenario, Daten.Programm.Sprache)) {
     QString text = AusLatin1(zeile);
@@ -473,7 +472,7 @@ bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool uebersch
       return false;
     }
   }
-  if (!SzenarioSpeichern(s, pfad, TempDateiname(Daten.Programm.Pfad, 0))) {
+  if (!SzenarioSpeichern(s, pfad)) {
     Hinweis(Sprachwahl("Das Szenario konnte nicht als \"%1\" gespeichert werden.",
                        "The scenario could not be saved as \"%1\".")
                 .arg(QString::fromStdString(pfad)));

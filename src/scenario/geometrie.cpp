@@ -50,10 +50,11 @@ bool AufKarte(const TKV& kv, TPunkt& p) {
 }
 
 void Begrenzen(const TKV& kv, TPunkt& p) {
+  // Side - 1 in 64 bits: a side of INT32_MIN (a damaged record) must not overflow.
   if (p.x < 0) p.x = 0;
-  if (p.x >= kv.Karte.Breite) p.x = kv.Karte.Breite - 1;
+  if (p.x >= kv.Karte.Breite) p.x = Saettigen(int64_t{kv.Karte.Breite} - 1);
   if (p.y < 0) p.y = 0;
-  if (p.y >= kv.Karte.Hoehe) p.y = kv.Karte.Hoehe - 1;
+  if (p.y >= kv.Karte.Hoehe) p.y = Saettigen(int64_t{kv.Karte.Hoehe} - 1);
 }
 
 double Entfernung(const TKV& kv, TPunkt a, TPunkt b) {

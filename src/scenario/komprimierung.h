@@ -1,10 +1,22 @@
 #pragma once
-// The compression layer of scenario files: a plain zlib stream (written at level 1).
+// The compression layer of scenario files: a plain zlib stream (written at level 1), and the
+// safe replacement of a file by a complete new one.
 #include <cstdint>
+#include <functional>
 #include <string>
 
-// Writes the zlib-compressed content of quelle to ziel. The target is replaced in one step only
-// when the whole stream was written and closed; on failure an older target stays as it was.
+// Hands bytes to the compressor; false when they could not be written.
+using TSchreiber = std::function<bool(const uint8_t* daten, std::size_t laenge)>;
+
+// Writes the zlib stream (level 1) of everything inhalt hands to its writer as the file ziel.
+// The stream goes into an unnamed file in ziel's folder (a hidden named one where the file system
+// has no unnamed files), is synced, gets a hidden name and is renamed over ziel: ziel is always
+// either the whole old or the whole new file. Stale temporary files of the folder are removed
+// first. On failure grund (when given) says why, in English.
+bool GepacktSchreiben(const std::string& ziel, const std::function<bool(const TSchreiber&)>& inhalt,
+                      std::string* grund = nullptr);
+
+// Writes the zlib-compressed content of quelle to ziel, as GepacktSchreiben does.
 bool DateiKomprimieren(const std::string& quelle, const std::string& ziel);
 // Writes the decompressed content of quelle to ziel. Fails (false) on anything that is not one
 // complete, valid zlib stream. Output beyond hoechstens bytes is not needed by any reader and is
@@ -12,5 +24,11 @@ bool DateiKomprimieren(const std::string& quelle, const std::string& ziel);
 bool DateiEntpacken(const std::string& quelle, const std::string& ziel,
                     uint64_t hoechstens = UINT64_MAX);
 
-// A file name beside pfad (same folder) that does not exist yet, for writing before a rename.
+// A hidden file name beside pfad (same folder) that does not exist yet, for writing before a
+// rename: "." + name without extension + "." + process id + "-" + counter + ".teil".
 std::string NachbarTempname(const std::string& pfad);
+// Removes the files of ordner named as NachbarTempname names them whose writing process is gone
+// (a save killed midway); nothing else is touched.
+void VerwaisteTempdateienEntfernen(const std::string& ordner);
+// The folder part of a path ("." without one).
+std::string OrdnerVon(const std::string& pfad);

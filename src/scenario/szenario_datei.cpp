@@ -1,11 +1,15 @@
 #include "scenario/szenario_datei.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <exception>
-#include <memory>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
 
-#include "base/dateien.h"
 #include "scenario/komprimierung.h"
 
 namespace {
@@ -14,10 +18,9 @@ constexpr std::size_t Textfeld = 256;
 constexpr std::size_t Reservefeld = 7 * 4;
 constexpr std::size_t Kartenwertefeld = 10 * 4;
 constexpr std::size_t Startpunktgroesse = 8;
-// The largest image the loader accepts; a longer stream only carries bytes no reader looks at.
-constexpr uint64_t HoechsteBildgroesse = SzenarioKopfGroesse +
-                                         uint64_t{SzenarioHoechstseite} * SzenarioHoechstseite +
-                                         Startpunktgroesse * SzenarioHoechstStartpunkte;
+constexpr std::size_t Lesepuffer = 1 << 18;
+constexpr std::size_t Entpackstueck = 4096;
+constexpr std::size_t Zlibstueck = 1u << 30; // zlib counts its buffers in 32 bits
 
 void ZahlAblegen(uint8_t* ziel, int32_t wert) {
   const auto u = static_cast<uint32_t>(wert);
@@ -87,9 +90,14 @@ template <class TSchreiben> bool BildSchreiben(const TSzenario& s, TSchreiben&& 
   return true;
 }
 
+enum class TBildFehler { Keiner, Negativ, ZuGross };
+
 // Reads the image through lesen(ziel, laenge) -> bytes read (fewer at the end). Whatever the
-// image lacks at its end stays as emptied; the map values keep what they held.
-template <class TLesen> bool BildLesen(TSzenario& s, TLesen&& lesen) {
+// image lacks at its end stays as emptied; the map values keep what they held. Sizes are checked
+// before anything is allocated for them.
+template <class TLesen>
+TBildFehler BildLesen(TSzenario& s, TLesen&& lesen, int32_t hoechstseite,
+                      int32_t hoechstStartpunkte) {
   SzenarioLeeren(s);
   uint8_t feld[Textfeld];
   for (TText& text : s.Texte) {
@@ -107,12 +115,11 @@ template <class TLesen> bool BildLesen(TSzenario& s, TLesen&& lesen) {
   lesen(feld, 1); // the status byte
 
   const int32_t breite = s.Kartenwerte[0], hoehe = s.Kartenwerte[1], anzahl = s.Kartenwerte[2];
-  // A damaged or hand-made file must not make us allocate absurd amounts.
-  if (breite > SzenarioHoechstseite || hoehe > SzenarioHoechstseite ||
-      anzahl > SzenarioHoechstStartpunkte) {
-    std::fill(std::begin(s.Kartenwerte), std::end(s.Kartenwerte), 0);
-    return false;
-  }
+  // A damaged or hand-made file must not make us allocate absurd amounts, nor hand on sizes
+  // that no map can have.
+  if (breite < 0 || hoehe < 0 || anzahl < 0) return TBildFehler::Negativ;
+  if (breite > hoechstseite || hoehe > hoechstseite || anzahl > hoechstStartpunkte)
+    return TBildFehler::ZuGross;
   if (breite > 0 && hoehe > 0) {
     s.Zellen.Breite = breite;
     s.Zellen.Hoehe = hoehe;
@@ -120,43 +127,136 @@ template <class TLesen> bool BildLesen(TSzenario& s, TLesen&& lesen) {
     lesen(s.Zellen.Gelaende.data(), s.Zellen.Gelaende.size());
   }
   if (anzahl > 0) {
-    std::vector<uint8_t> punkte(Startpunktgroesse * static_cast<std::size_t>(anzahl), 0);
-    lesen(punkte.data(), punkte.size());
     s.Startpunkte.resize(static_cast<std::size_t>(anzahl));
-    for (std::size_t i = 0; i < s.Startpunkte.size(); ++i) {
-      s.Startpunkte[i].x = ZahlLesen(&punkte[i * Startpunktgroesse]);
-      s.Startpunkte[i].y = ZahlLesen(&punkte[i * Startpunktgroesse + 4]);
+    uint8_t punkt[Startpunktgroesse];
+    for (TPunkt& p : s.Startpunkte) {
+      std::memset(punkt, 0, sizeof punkt);
+      lesen(punkt, sizeof punkt);
+      p.x = ZahlLesen(punkt);
+      p.y = ZahlLesen(punkt + 4);
     }
   }
   s.Geladen |= sgGeladen;
-  return true;
+  return TBildFehler::Keiner;
 }
 
-struct TDateiSchliessen {
-  void operator()(std::FILE* f) const { std::fclose(f); }
+// Why an image was refused, for the user.
+std::string BildFehlerText(TBildFehler f, const TSzenario& s, int32_t hoechstseite,
+                           int32_t hoechstStartpunkte) {
+  const std::string werte = "width " + std::to_string(s.Kartenwerte[0]) + ", height " +
+                            std::to_string(s.Kartenwerte[1]) + ", " +
+                            std::to_string(s.Kartenwerte[2]) + " start positions";
+  if (f == TBildFehler::Negativ) return "not a scenario file: negative sizes (" + werte + ")";
+  return "sizes beyond " + std::to_string(hoechstseite) + " x " + std::to_string(hoechstseite) +
+         " cells or " + std::to_string(hoechstStartpunkte) + " start positions (" + werte + ")";
+}
+
+// A refused image leaves nothing behind but emptied fields.
+void Verwerfen(TSzenario& s) {
+  SzenarioLeeren(s);
+  std::fill(std::begin(s.Kartenwerte), std::end(s.Kartenwerte), 0);
+  s.Geladen &= static_cast<uint8_t>(~sgGeladen);
+}
+
+// A zlib stream inflated piece by piece straight into the buffers the image reader fills, from a
+// file or from memory: the image is never held twice, and nothing is written anywhere.
+struct TZlibQuelle {
+  z_stream z{};
+  bool Bereit = false;
+  bool Ende = false;   // the stream ended, its check value matching
+  bool Kaputt = false; // not zlib, damaged or cut short
+  int Lesefehler = 0;  // errno of a failed read of the file
+  int Fd = -1;         // the file read from, or -1 for memory
+  const uint8_t* Rest = nullptr;
+  std::size_t RestLaenge = 0;
+  uint64_t Gesamt = 0; // bytes inflated so far
+  std::vector<uint8_t> Puffer;
+
+  TZlibQuelle() { Bereit = inflateInit(&z) == Z_OK; }
+  ~TZlibQuelle() {
+    if (Bereit) inflateEnd(&z);
+  }
+  TZlibQuelle(const TZlibQuelle&) = delete;
+  TZlibQuelle& operator=(const TZlibQuelle&) = delete;
+
+  bool Nachfuellen() {
+    if (Fd >= 0) {
+      if (Puffer.empty()) Puffer.resize(Lesepuffer);
+      ssize_t n;
+      do
+        n = ::read(Fd, Puffer.data(), Puffer.size());
+      while (n < 0 && errno == EINTR);
+      if (n < 0) Lesefehler = errno;
+      if (n <= 0) return false;
+      z.next_in = Puffer.data();
+      z.avail_in = static_cast<uInt>(n);
+      return true;
+    }
+    if (RestLaenge == 0) return false;
+    const std::size_t stueck = std::min(RestLaenge, Zlibstueck);
+    z.next_in = const_cast<uint8_t*>(Rest);
+    z.avail_in = static_cast<uInt>(stueck);
+    Rest += stueck;
+    RestLaenge -= stueck;
+    return true;
+  }
+
+  std::size_t Lesen(uint8_t* ziel, std::size_t laenge) {
+    std::size_t gelesen = 0;
+    while (gelesen < laenge && !Ende && !Kaputt) {
+      if (z.avail_in == 0 && !Nachfuellen()) {
+        Kaputt = true; // the stream stops before its end
+        break;
+      }
+      const std::size_t frei = std::min(laenge - gelesen, Zlibstueck);
+      z.next_out = ziel + gelesen;
+      z.avail_out = static_cast<uInt>(frei);
+      const uInt eingabe = z.avail_in;
+      const int rc = inflate(&z, Z_NO_FLUSH);
+      const std::size_t neu = frei - z.avail_out;
+      gelesen += neu;
+      Gesamt += neu;
+      if (rc == Z_STREAM_END) {
+        Ende = true;
+      } else if (rc == Z_BUF_ERROR) {
+        if (neu == 0 && z.avail_in == eingabe && z.avail_in > 0) Kaputt = true; // no progress
+      } else if (rc != Z_OK) {
+        Kaputt = true;
+      }
+    }
+    return gelesen;
+  }
+
+  // Inflates what follows the image, to check the stream's end and check value; a stream longer
+  // than any image the limits allow is not read past that length (nobody looks at those bytes).
+  void Ausschoepfen(uint64_t grenze) {
+    uint8_t stueck[Entpackstueck];
+    while (!Ende && !Kaputt && Gesamt < grenze)
+      Lesen(stueck, static_cast<std::size_t>(std::min<uint64_t>(sizeof stueck, grenze - Gesamt)));
+  }
 };
-using TDatei = std::unique_ptr<std::FILE, TDateiSchliessen>;
 
-bool BildInDatei(const TSzenario& s, const std::string& pfad) {
-  TDatei datei(std::fopen(pfad.c_str(), "wb"));
-  if (!datei) return false;
-  std::setvbuf(datei.get(), nullptr, _IOFBF, 1 << 20);
-  const bool gut = BildSchreiben(s, [&](const uint8_t* daten, std::size_t laenge) {
-    return std::fwrite(daten, 1, laenge, datei.get()) == laenge;
-  });
-  return std::fclose(datei.release()) == 0 && gut;
-}
-
-bool BildAusDatei(TSzenario& s, const std::string& pfad) {
-  TDatei datei(std::fopen(pfad.c_str(), "rb"));
-  if (!datei) return false;
-  bool lesefehler = false;
-  const bool gut = BildLesen(s, [&](uint8_t* ziel, std::size_t laenge) {
-    const std::size_t n = std::fread(ziel, 1, laenge, datei.get());
-    if (n < laenge && std::ferror(datei.get())) lesefehler = true;
-    return n;
-  });
-  return gut && !lesefehler;
+// Reads the image from the stream q into s. Empty on success, else why not.
+std::string StromLesen(TSzenario& s, TZlibQuelle& q, int32_t hoechstseite,
+                       int32_t hoechstStartpunkte) {
+  SzenarioLeeren(s);
+  if (!q.Bereit) return "not enough memory";
+  const TBildFehler f = BildLesen(
+      s, [&](uint8_t* ziel, std::size_t laenge) { return q.Lesen(ziel, laenge); }, hoechstseite,
+      hoechstStartpunkte);
+  std::string grund;
+  if (f != TBildFehler::Keiner) grund = BildFehlerText(f, s, hoechstseite, hoechstStartpunkte);
+  if (grund.empty()) {
+    const uint64_t seite = static_cast<uint64_t>(std::max(hoechstseite, 0));
+    q.Ausschoepfen(SzenarioKopfGroesse + seite * seite +
+                   Startpunktgroesse * static_cast<uint64_t>(std::max(hoechstStartpunkte, 0)));
+  }
+  if (q.Lesefehler != 0)
+    grund = std::string("cannot be read: ") + std::strerror(q.Lesefehler);
+  else if (grund.empty() && q.Kaputt)
+    grund = "not a scenario file (not a zlib stream, or damaged)";
+  if (!grund.empty()) Verwerfen(s);
+  return grund;
 }
 
 } // namespace
@@ -173,14 +273,31 @@ std::vector<uint8_t> SzenarioBild(const TSzenario& s) {
 bool SzenarioAusBild(TSzenario& s, const uint8_t* daten, std::size_t laenge) {
   std::size_t stelle = 0;
   try {
-    return BildLesen(s, [&](uint8_t* ziel, std::size_t n) {
-      const std::size_t k = std::min(n, laenge - stelle);
-      if (k > 0) std::memcpy(ziel, daten + stelle, k);
-      stelle += k;
-      return k;
-    });
+    const TBildFehler f = BildLesen(
+        s,
+        [&](uint8_t* ziel, std::size_t n) {
+          const std::size_t k = std::min(n, laenge - stelle);
+          if (k > 0) std::memcpy(ziel, daten + stelle, k);
+          stelle += k;
+          return k;
+        },
+        SzenarioHoechstseite, SzenarioHoechstStartpunkte);
+    if (f == TBildFehler::Keiner) return true;
   } catch (const std::exception&) {
-    SzenarioLeeren(s);
+  }
+  Verwerfen(s);
+  return false;
+}
+
+bool SzenarioEntpacken(TSzenario& s, const uint8_t* daten, std::size_t laenge, int32_t hoechstseite,
+                       int32_t hoechstStartpunkte) {
+  try {
+    TZlibQuelle q;
+    q.Rest = daten;
+    q.RestLaenge = daten ? laenge : 0;
+    return StromLesen(s, q, hoechstseite, hoechstStartpunkte).empty();
+  } catch (const std::exception&) {
+    Verwerfen(s);
     return false;
   }
 }
@@ -193,36 +310,43 @@ std::string TempDateiname(const std::string& programmordner, int32_t nummer) {
   return pfad;
 }
 
-bool SzenarioSpeichern(TSzenario s, const std::string& pfad, const std::string& tempPfad) {
+bool SzenarioSpeichern(const TSzenario& s, const std::string& pfad, std::string* grund) {
   try {
-    if (!BildInDatei(s, tempPfad) || !DateiKomprimieren(tempPfad, pfad) || !DateiVorhanden(pfad)) {
-      std::remove(tempPfad.c_str());
-      return false;
-    }
-  } catch (...) {
-    std::remove(tempPfad.c_str());
+    return GepacktSchreiben(
+        pfad, [&](const TSchreiber& schreiben) { return BildSchreiben(s, schreiben); }, grund);
+  } catch (const std::exception&) {
+    if (grund) *grund = "not enough memory";
     return false;
   }
-  std::remove(tempPfad.c_str());
-  return true;
 }
 
-bool SzenarioLaden(TKV& kv, TSzenario& s, const std::string& pfad, const std::string& tempPfad) {
+bool SzenarioLaden(TKV& kv, TSzenario& s, const std::string& pfad, std::string* grund) {
+  std::string warum;
+  int fd = -1;
   try {
     SpielZuruecksetzen(kv);
     SzenarioLeeren(s);
-    if (!DateiVorhanden(pfad)) return false;
-    bool gut = DateiEntpacken(pfad, tempPfad, HoechsteBildgroesse);
-    if (gut) gut = BildAusDatei(s, tempPfad);
-    std::remove(tempPfad.c_str());
-    if (!gut) {
-      s.Geladen &= static_cast<uint8_t>(~sgGeladen);
-      return false;
+    fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0) {
+      warum = std::strerror(errno);
+    } else if (::fstat(fd, &info) != 0) {
+      warum = std::string("cannot be read: ") + std::strerror(errno);
+    } else if (S_ISDIR(info.st_mode)) {
+      warum = "is a folder, not a scenario file";
+    } else {
+      TZlibQuelle q;
+      q.Fd = fd;
+      warum = StromLesen(s, q, SzenarioHoechstseite, SzenarioHoechstStartpunkte);
     }
-    return true;
-  } catch (...) {
-    std::remove(tempPfad.c_str());
-    SzenarioLeeren(s);
-    return false;
+  } catch (const std::bad_alloc&) {
+    warum = "not enough memory";
+  } catch (const std::exception& e) {
+    warum = e.what();
   }
+  if (fd >= 0) ::close(fd);
+  if (warum.empty()) return true;
+  Verwerfen(s);
+  if (grund) *grund = warum;
+  return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Scenario files: a zlib stream of a fixed image (texts, map values, cells column by column,
-// start positions by player), written and read through a temporary file.
+// start positions by player). Reading inflates straight into the record and writes nothing;
+// saving deflates the image straight into an unnamed file that replaces the target in one step.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,17 +16,26 @@ constexpr int32_t SzenarioHoechstStartpunkte = 1000000;
 // The whole image of s as it goes into the file (before compression).
 std::vector<uint8_t> SzenarioBild(const TSzenario& s);
 // Reads an image into s (after SzenarioLeeren). Missing bytes at the end leave the rest as
-// emptied. Refuses (false, Geladen clear) sizes above the limits before allocating anything.
+// emptied. Refuses (false, Geladen clear) negative sizes and sizes above the limits before
+// allocating anything.
 bool SzenarioAusBild(TSzenario& s, const uint8_t* daten, std::size_t laenge);
+
+// Reads the bytes of a scenario file (a zlib stream) into s, after SzenarioLeeren; refuses
+// sides above hoechstseite and more than hoechstStartpunkte start positions.
+bool SzenarioEntpacken(TSzenario& s, const uint8_t* daten, std::size_t laenge,
+                       int32_t hoechstseite = SzenarioHoechstseite,
+                       int32_t hoechstStartpunkte = SzenarioHoechstStartpunkte);
 
 // The temporary file: programmordner + "Benutzer/temp", with nummer appended when above 0.
 std::string TempDateiname(const std::string& programmordner, int32_t nummer);
 
-// Writes s as a scenario file to pfad through the temporary file tempPfad. True only when the
-// whole file was written and closed; an older file at pfad is replaced in one step, never left
-// half-written.
-bool SzenarioSpeichern(TSzenario s, const std::string& pfad, const std::string& tempPfad);
-// Resets kv (its map becomes empty), empties s and reads the file at pfad into s through the
-// temporary file tempPfad. Sets bit 0 of Geladen and returns true on success; a missing,
-// damaged or oversized file clears it and returns false.
-bool SzenarioLaden(TKV& kv, TSzenario& s, const std::string& pfad, const std::string& tempPfad);
+// Writes s as a scenario file to pfad. True only when the whole file was written and synced; an
+// older file at pfad is replaced in one step, never left half-written. Stale temporary files of
+// this program in the target's folder (their writer is gone) are removed first. On failure grund
+// (when given) says why, in English.
+bool SzenarioSpeichern(const TSzenario& s, const std::string& pfad, std::string* grund = nullptr);
+// Resets kv (its map becomes empty), empties s and reads the file at pfad into s, streaming
+// (nothing is written anywhere). Sets bit 0 of Geladen and returns true on success; a missing,
+// unreadable, damaged, negative or oversized file clears it and returns false, and grund (when
+// given) says why, in English.
+bool SzenarioLaden(TKV& kv, TSzenario& s, const std::string& pfad, std::string* grund = nullptr);

@@ -49,5 +49,5 @@ TSzenario Testszenario(int32_t breite, int32_t hoehe, const std::vector<TPunkt>&
 }
 
 bool TestszenarioSchreiben(const TTestOrdner& o, const std::string& datei, const TSzenario& s) {
-  return SzenarioSpeichern(s, o.Datei("Szenario/" + datei), o.Datei("Benutzer/temp"));
+  return SzenarioSpeichern(s, o.Datei("Szenario/" + datei));
 }

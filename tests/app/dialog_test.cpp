@@ -10,8 +10,10 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QtTest>
+#include <csignal>
 #include <memory>
 #include <set>
+#include <sys/resource.h>
 
 #include "app/haupt_formular.h"
 #include "app_test_hilfen.h"
@@ -50,7 +52,7 @@ struct TDialog {
   TSzenario Laden(const std::string& name) const {
     TKV kv;
     TSzenario s;
-    SzenarioLaden(kv, s, Szenariodatei(name), Ordner.Datei("Benutzer/temp"));
+    SzenarioLaden(kv, s, Szenariodatei(name));
     return s;
   }
 };
@@ -596,11 +598,18 @@ void DialogTest::misslungenesSpeichernLaesstAlteDatei() {
   QVERIFY(TestszenarioSchreiben(t.Ordner, "Letztes.vdz", Testszenario(5, 5, {}, "Alt")));
   const std::string vorher = DateiInhalt(t.Szenariodatei("Letztes.vdz"));
   t.F().SpeedButton6Click();
-  // No place for the temporary file: the save fails before the old file is touched.
-  QDir(QString::fromStdString(t.Ordner.Pfad())).rmdir("Benutzer");
-  DateiSchreiben(t.Ordner.Datei("Benutzer"), "");
+  // The disk takes no more bytes (a file size limit of one byte): the save fails before the old
+  // file is touched.
+  rlimit frei{};
+  ::getrlimit(RLIMIT_FSIZE, &frei);
+  rlimit eng = frei;
+  eng.rlim_cur = 1;
+  const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &eng);
   t.F().show();
   t.F().close();
+  ::setrlimit(RLIMIT_FSIZE, &frei);
+  std::signal(SIGXFSZ, signalVorher);
   QCOMPARE(t.Hinweise.size(), 1);
   QCOMPARE(DateiInhalt(t.Szenariodatei("Letztes.vdz")), vorher);
 }

@@ -81,6 +81,18 @@ pruefen "one line" 1 "$(wc -l <"$tmp/err.txt" | tr -d ' ')"
 pruefen "unwritable output exit" 1 $?
 "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events "$tmp/keine.txt" 2>/dev/null
 pruefen "missing events exit" 1 $?
+# Event input that cannot be a list: a folder, an endless stream, an over-long line.
+"$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events "$tmp" 2>/dev/null
+pruefen "events from a folder" 1 $?
+"$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events /dev/zero 2>"$tmp/err.txt"
+pruefen "events from /dev/zero" 1 $?
+grep -q "line 1 is longer" "$tmp/err.txt"
+pruefen "endless line named" 0 $?
+{ printf 'tick\n'; printf '%05000d\n' 0; } | "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events - 2>"$tmp/err.txt"
+pruefen "long line exit" 1 $?
+grep -q "line 2 is longer" "$tmp/err.txt"
+pruefen "long line named" 0 $?
+[ -e "$tmp/x.vdz" ] && { echo "FAIL file written after unreadable events"; fehler=1; }
 printf 'not a scenario' >"$tmp/kaputt.vdz"
 "$cli" replay "$tmp/kaputt.vdz" "$tmp/x.vdz" 2>/dev/null
 pruefen "damaged input exit" 1 $?

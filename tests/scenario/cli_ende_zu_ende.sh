@@ -64,6 +64,27 @@ name=$("$cli" info "$ordner/lang.vdz" | head -n 1)
 [ "$name" = "Szenario: $(printf '%0255d' 0 | sed 's/0/ä/g')" ]
 erwarte "the name is cut to 255 characters" 0 $?
 
+# Control characters from a file never reach the terminal; the description keeps its lines.
+"$cli" new "$ordner/steuer.vdz" --size 3x2 --name "$(printf 'a\033[31mb\tc\177')" \
+  --description "$(printf 'eins\r\nzwei')"
+info=$("$cli" info "$ordner/steuer.vdz")
+enthaelt "info filters control characters" "$info" "Szenario: a?[31mb?c?"
+enthaelt "info keeps the description's line break" "$info" "zwei"
+
+# Error messages quote at most about 80 characters of a word; names are told as what they are.
+fehlertext=$("$cli" new "$ordner/x.vdz" --size "$(printf '%0100000d' 0 | tr 0 a)x5" 2>&1)
+erwarte "new with a huge width" 2 $?
+[ "$(printf '%s' "$fehlertext" | head -n 1 | wc -c)" -lt 300 ]
+erwarte "the huge word is cut (${#fehlertext} characters)" 0 $?
+"$cli" new "" 2>"$ordner/fehler.txt"
+erwarte "new with an empty name" 1 $?
+grep -q "empty" "$ordner/fehler.txt"
+erwarte "the empty name is told" 0 $?
+"$cli" new "$ordner/$(printf '%0300d' 0).vdz" 2>"$ordner/fehler.txt"
+erwarte "new with a 300-character name" 1 $?
+grep -q "too long" "$ordner/fehler.txt"
+erwarte "the long name is told" 0 $?
+
 "$cli" new 2>/dev/null
 erwarte "new without a file name" 2 $?
 "$cli" new "$ordner/x.vdz" --size 10000x5 2>/dev/null
@@ -97,7 +118,7 @@ erwarte "new into a missing folder" 1 $?
 
 # Nothing is left behind but the files asked for.
 uebrig=$(ls -A "$ordner" | grep -v -x -e 'Grün.vdz' -e 'bild.png' -e 'zwei.vdz' -e 'zwei.png' \
-  -e 'starts.png' -e 'fehler.txt' -e 'kaputt.vdz' -e 'lang.vdz')
+  -e 'starts.png' -e 'fehler.txt' -e 'kaputt.vdz' -e 'lang.vdz' -e 'steuer.vdz')
 [ -z "$uebrig" ]
 erwarte "no temporary files left ($uebrig)" 0 $?
 

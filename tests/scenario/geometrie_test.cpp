@@ -62,6 +62,15 @@ TEST(Geometrie, Begrenzen) {
   p = {12, -1};
   Begrenzen(kv, p);
   EXPECT_EQ(p, (TPunkt{9, 0}));
+  // Absurd sides of a damaged record do not overflow (undefined behaviour before).
+  TKV kaputt = Karte(0, 0, true);
+  kaputt.Karte.Breite = INT32_MIN;
+  kaputt.Karte.Hoehe = -1;
+  p = {5, 5};
+  Begrenzen(kaputt, p);
+  EXPECT_EQ(p, (TPunkt{INT32_MIN, -2}));
+  p = {INT32_MAX, INT32_MIN};
+  EXPECT_FALSE(AufKarte(kaputt, p));
 }
 
 TEST(Geometrie, EntfernungUeberDieKanten) {

@@ -1,6 +1,8 @@
 #include "scenario/szenario_datei.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -163,14 +165,29 @@ TEST(SzenarioBild, UnsinnigeGroessenWerdenVerweigert) {
     EXPECT_TRUE(zurueck.Zellen.Gelaende.empty());
     EXPECT_TRUE(zurueck.Startpunkte.empty());
   }
-  // The limits themselves and sizes of 0 or less are fine.
+  // The limits themselves and sizes of 0 are fine.
   std::vector<uint8_t> kopf = SzenarioBild(TSzenario{});
-  ZahlAnStelle(kopf, 1820, -5);
+  ZahlAnStelle(kopf, 1820, 0);
   ZahlAnStelle(kopf, 1824, 9999);
-  ZahlAnStelle(kopf, 1828, -3);
+  ZahlAnStelle(kopf, 1828, 0);
   TSzenario zurueck;
   EXPECT_TRUE(SzenarioAusBild(zurueck, kopf.data(), kopf.size()));
   EXPECT_TRUE(zurueck.Startpunkte.empty());
+  // Any negative width, height or start count is refused, the overflowing extremes too.
+  for (auto [breite, hoehe, anzahl] : {std::tuple{-5, 10, 0}, std::tuple{10, -1, 0},
+                                       std::tuple{0, 0, -3}, std::tuple{INT32_MIN, -1, 0}}) {
+    ZahlAnStelle(kopf, 1820, breite);
+    ZahlAnStelle(kopf, 1824, hoehe);
+    ZahlAnStelle(kopf, 1828, anzahl);
+    zurueck.Geladen = sgGeladen;
+    EXPECT_FALSE(SzenarioAusBild(zurueck, kopf.data(), kopf.size())) << breite << " " << hoehe;
+    EXPECT_EQ(zurueck.Geladen & sgGeladen, 0);
+    EXPECT_EQ(zurueck.Kartenwerte[0], 0);
+    TSzenario gepackt;
+    const std::vector<uint8_t> datei = Packen(kopf, 1);
+    EXPECT_FALSE(SzenarioEntpacken(gepackt, datei.data(), datei.size()));
+    EXPECT_EQ(gepackt.Kartenwerte[0], 0);
+  }
 }
 
 TEST(SzenarioUmwandlung, StartpunkteNachSpielerRang) {
@@ -272,7 +289,7 @@ TEST_F(SzenarioDateiTest, SpeichernUndLadenGibtDasGleicheZurueck) {
   s.Texte[stName] = "Insel";
   s.Texte[stBeschreibung] = "zwei\r\nZeilen";
   const std::string pfad = Ordner.Datei("Insel.vdz");
-  ASSERT_TRUE(SzenarioSpeichern(s, pfad, Temp));
+  ASSERT_TRUE(SzenarioSpeichern(s, pfad));
   EXPECT_FALSE(std::filesystem::exists(Temp));
 
   // The file is a plain zlib stream of the image, its header saying "fastest".
@@ -284,7 +301,7 @@ TEST_F(SzenarioDateiTest, SpeichernUndLadenGibtDasGleicheZurueck) {
 
   TKV geladen = FrischesSpiel();
   TSzenario zurueck;
-  ASSERT_TRUE(SzenarioLaden(geladen, zurueck, pfad, Temp));
+  ASSERT_TRUE(SzenarioLaden(geladen, zurueck, pfad));
   EXPECT_FALSE(std::filesystem::exists(Temp));
   EXPECT_EQ(zurueck.Geladen, sgGeladen);
   EXPECT_EQ(zurueck.Zellen.Gelaende, s.Zellen.Gelaende);
@@ -314,9 +331,9 @@ TEST_F(SzenarioDateiTest, RohstoffeUndInaktiveStartsVerschwinden) {
   TSzenario s;
   ASSERT_TRUE(SzenarioAusKarte(s, kv));
   const std::string pfad = Ordner.Datei("r.vdz");
-  ASSERT_TRUE(SzenarioSpeichern(s, pfad, Temp));
+  ASSERT_TRUE(SzenarioSpeichern(s, pfad));
   TSzenario zurueck;
-  ASSERT_TRUE(SzenarioLaden(kv, zurueck, pfad, Temp));
+  ASSERT_TRUE(SzenarioLaden(kv, zurueck, pfad));
   ASSERT_TRUE(KarteAusSzenario(kv, zurueck));
   std::vector<TFeldZustand> alle;
   ZustandsfelderDurchlaufen(
@@ -338,8 +355,11 @@ TEST_F(SzenarioDateiTest, FremdeStroemeWerdenGelesen) {
     daten.push_back(0x55); // bytes after the stream are not part of it
     DateiSchreiben(pfad, daten);
     TSzenario zurueck;
-    ASSERT_TRUE(SzenarioLaden(kv, zurueck, pfad, Temp)) << stufe;
+    ASSERT_TRUE(SzenarioLaden(kv, zurueck, pfad)) << stufe;
     EXPECT_EQ(SzenarioBild(zurueck), bild);
+    TSzenario ausSpeicher;
+    ASSERT_TRUE(SzenarioEntpacken(ausSpeicher, daten.data(), daten.size())) << stufe;
+    EXPECT_EQ(SzenarioBild(ausSpeicher), bild);
   }
 }
 
@@ -360,13 +380,21 @@ TEST_F(SzenarioDateiTest, BeschaedigteDateienScheiternSauber) {
     DateiSchreiben(pfad, daten);
     TSzenario zurueck;
     zurueck.Geladen = sgGeladen;
-    EXPECT_FALSE(SzenarioLaden(kv, zurueck, pfad, Temp));
+    std::string grund;
+    EXPECT_FALSE(SzenarioLaden(kv, zurueck, pfad, &grund));
+    EXPECT_EQ(grund, "not a scenario file (not a zlib stream, or damaged)");
     EXPECT_EQ(zurueck.Geladen & sgGeladen, 0);
     EXPECT_EQ(kv.Karte.Breite, 0);
+    EXPECT_FALSE(SzenarioEntpacken(zurueck, daten.data(), daten.size()));
   }
+  // Each failure names its true reason; nothing is written beside the file.
   TSzenario zurueck;
-  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Datei("fehlt.vdz"), Temp));
-  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Pfad.string(), Temp)); // a folder
+  std::string grund;
+  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Datei("fehlt.vdz"), &grund));
+  EXPECT_EQ(grund, std::strerror(ENOENT));
+  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Pfad.string(), &grund)); // a folder
+  EXPECT_EQ(grund, "is a folder, not a scenario file");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Ordner.Pfad), {}), 1);
 }
 
 TEST_F(SzenarioDateiTest, RiesigeAngabenImKopfWerdenVerweigert) {
@@ -378,7 +406,9 @@ TEST_F(SzenarioDateiTest, RiesigeAngabenImKopfWerdenVerweigert) {
   DateiSchreiben(pfad, Packen(bild, 1));
   TKV kv = FrischesSpiel();
   TSzenario s;
-  EXPECT_FALSE(SzenarioLaden(kv, s, pfad, Temp));
+  std::string grund;
+  EXPECT_FALSE(SzenarioLaden(kv, s, pfad, &grund));
+  EXPECT_EQ(grund.rfind("sizes beyond 9999 x 9999 cells", 0), 0u) << grund;
   EXPECT_EQ(s.Geladen & sgGeladen, 0);
   EXPECT_EQ(s.Kartenwerte[0], 0);
 }
@@ -388,19 +418,30 @@ TEST_F(SzenarioDateiTest, SpeichernErsetztInEinemSchritt) {
   TSzenario s;
   ASSERT_TRUE(SzenarioAusKarte(s, kv));
   const std::string pfad = Ordner.Datei("a.vdz");
-  ASSERT_TRUE(SzenarioSpeichern(s, pfad, Temp));
+  ASSERT_TRUE(SzenarioSpeichern(s, pfad));
   const auto vorher = DateiInhalt(pfad);
 
-  // The temporary file cannot be written: false, the old file stays whole.
-  EXPECT_FALSE(SzenarioSpeichern(s, pfad, Ordner.Datei("fehlt/temp")));
+  // Writing fails midway: false, the old file stays whole and no temporary file is left.
+  std::string grund;
+  EXPECT_FALSE(GepacktSchreiben(
+      pfad,
+      [](const TSchreiber& schreiben) {
+        const std::vector<uint8_t> halb(1 << 20, 9);
+        return schreiben(halb.data(), halb.size()) && false;
+      },
+      &grund));
   EXPECT_EQ(DateiInhalt(pfad), vorher);
-  // The target's folder does not exist.
-  EXPECT_FALSE(SzenarioSpeichern(s, Ordner.Datei("fehlt/a.vdz"), Temp));
-  EXPECT_FALSE(std::filesystem::exists(Temp));
+  // The target's folder does not exist; a name too long for the file system is told as such.
+  EXPECT_FALSE(SzenarioSpeichern(s, Ordner.Datei("fehlt/a.vdz"), &grund));
+  EXPECT_NE(grund.find("No such file"), std::string::npos) << grund;
+  EXPECT_FALSE(SzenarioSpeichern(s, Ordner.Datei(std::string(300, 'n') + ".vdz"), &grund));
+  EXPECT_NE(grund.find("too long"), std::string::npos) << grund;
+  EXPECT_FALSE(SzenarioSpeichern(s, "", &grund));
+  EXPECT_EQ(grund, "the file name is empty");
 
   // A successful save over it leaves nothing but the two files behind.
   s.Texte[stName] = "neu";
-  ASSERT_TRUE(SzenarioSpeichern(s, pfad, Temp));
+  ASSERT_TRUE(SzenarioSpeichern(s, pfad));
   EXPECT_NE(DateiInhalt(pfad), vorher);
   int dateien = 0;
   for (const auto& e : std::filesystem::directory_iterator(Ordner.Pfad)) {

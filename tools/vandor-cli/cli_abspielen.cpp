@@ -21,8 +21,28 @@ int32_t Zahl(const std::string& text, int32_t von, int32_t bis, std::size_t zeil
   if (text.empty() || fehler != std::errc() || p != ende || wert < von || wert > bis)
     throw TAufruffehler("events line " + std::to_string(zeile) + ": " + was +
                         " must be a whole number from " + std::to_string(von) + " to " +
-                        std::to_string(bis) + ", not \"" + text + "\"");
+                        std::to_string(bis) + ", not \"" + Zitat(text) + "\"");
   return wert;
+}
+
+// Reads one line (without its "\n") of at most Abspielzeilenlaenge bytes; false at the end.
+// A longer line, or more than Abspiellistengroesse bytes in all, is a file error: an endless
+// stream (/dev/zero) must not eat the memory.
+bool ZeileLesen(std::istream& ein, std::string& zeile, std::size_t nummer, std::size_t& gesamt) {
+  zeile.clear();
+  std::streambuf* puffer = ein.rdbuf();
+  for (;;) {
+    const int c = puffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) return !zeile.empty();
+    if (++gesamt > Abspiellistengroesse)
+      throw TDateifehler("the events are longer than " + std::to_string(Abspiellistengroesse) +
+                         " bytes");
+    if (c == '\n') return true;
+    if (zeile.size() >= Abspielzeilenlaenge)
+      throw TDateifehler("events line " + std::to_string(nummer) + " is longer than " +
+                         std::to_string(Abspielzeilenlaenge) + " bytes");
+    zeile.push_back(static_cast<char>(c));
+  }
 }
 
 } // namespace
@@ -30,9 +50,9 @@ int32_t Zahl(const std::string& text, int32_t von, int32_t bis, std::size_t zeil
 std::vector<TAbspielereignis> AbspielereignisseLesen(std::istream& ein) {
   std::vector<TAbspielereignis> liste;
   std::string zeile;
-  std::size_t nummer = 0;
+  std::size_t nummer = 0, gesamt = 0;
   constexpr int32_t Min = INT32_MIN, Max = INT32_MAX;
-  while (std::getline(ein, zeile)) {
+  while (ZeileLesen(ein, zeile, nummer + 1, gesamt)) {
     ++nummer;
     if (const std::size_t kommentar = zeile.find('#'); kommentar != std::string::npos)
       zeile.resize(kommentar);
@@ -67,8 +87,8 @@ std::vector<TAbspielereignis> AbspielereignisseLesen(std::istream& ein) {
     } else if (name == "tick") {
       anzahl(1, 1, "tick");
     } else {
-      throw TAufruffehler("events line " + std::to_string(nummer) + ": unknown event \"" + name +
-                          "\" (press, release, move, drag, key, keyup, tick)");
+      throw TAufruffehler("events line " + std::to_string(nummer) + ": unknown event \"" +
+                          Zitat(name) + "\" (press, release, move, drag, key, keyup, tick)");
     }
     liste.push_back(e);
   }
@@ -77,10 +97,24 @@ std::vector<TAbspielereignis> AbspielereignisseLesen(std::istream& ein) {
 
 std::vector<TAbspielereignis> AbspielereignisseLaden(const std::optional<std::string>& datei) {
   if (!datei) return {};
-  if (*datei == "-") return AbspielereignisseLesen(std::cin);
-  std::ifstream strom(*datei);
+  if (*datei == "-") {
+    try {
+      return AbspielereignisseLesen(std::cin);
+    } catch (const TDateifehler& e) {
+      throw TDateifehler(std::string("standard input: ") + e.what());
+    }
+  }
+  // A folder opens as a stream that reads nothing: it must not pass for an empty list.
+  std::error_code f;
+  if (std::filesystem::is_directory(*datei, f))
+    throw TDateifehler(*datei + ": is a folder, not a list of events");
+  std::ifstream strom(*datei, std::ios::binary);
   if (!strom) throw TDateifehler(*datei + ": cannot be read");
-  return AbspielereignisseLesen(strom);
+  try {
+    return AbspielereignisseLesen(strom);
+  } catch (const TDateifehler& e) {
+    throw TDateifehler(*datei + ": " + e.what());
+  }
 }
 
 TAbspielordner::TAbspielordner() {
@@ -101,6 +135,8 @@ void AbspielenOeffnen(TAbspielsitzung& s, const std::string& datei, bool umbrech
   SpielZuruecksetzen(s.KV);
   if (!KarteAusSzenario(s.KV, s.Szenario))
     throw TDateifehler(datei + ": the map is too large for memory");
+  // The map holds the cells now; the record keeps only what the commands read (its texts).
+  s.Szenario.Zellen = TSzenarioFelder();
   if (umbrechen) KarteUmbrechendSetzen(s.KV.Einstellungen, true);
   EditorStart(s.Programm, s.Ordner.Pfad.string());
   s.Umgebung.Tickzahl = [&s] { return s.Uhr; };

@@ -20,6 +20,10 @@ struct TAbspielereignis {
   int32_t a = 0, b = 0, c = 0;
 };
 
+// An event line longer than this, or a list longer than that, is a file error.
+constexpr std::size_t Abspielzeilenlaenge = 4096;
+constexpr std::size_t Abspiellistengroesse = std::size_t{64} << 20;
+
 // The whole list is read before anything runs, so a malformed line changes nothing; it is a
 // call error naming the line.
 std::vector<TAbspielereignis> AbspielereignisseLesen(std::istream& ein);

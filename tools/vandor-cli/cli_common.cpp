@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
@@ -14,12 +15,6 @@
 #include "scenario/szenario_datei.h"
 
 namespace {
-
-std::string Ordner(const std::string& pfad) {
-  const std::size_t schnitt = pfad.find_last_of('/');
-  if (schnitt == std::string::npos) return ".";
-  return schnitt == 0 ? "/" : pfad.substr(0, schnitt);
-}
 
 // Why a file cannot be created in this folder, or empty when it can.
 std::string OrdnerProblem(const std::string& ordner) {
@@ -55,7 +50,7 @@ TAufteilung Aufteilen(const TArgumente& argumente, const std::vector<std::string
       } else if (enthaelt(schalter, arg)) {
         a.Optionen.emplace_back(arg, "");
       } else {
-        throw TAufruffehler("unknown option " + arg);
+        throw TAufruffehler("unknown option " + Zitat(arg));
       }
     } else {
       a.Positionen.push_back(arg);
@@ -73,26 +68,24 @@ int32_t ZahlArgument(const std::string& text, int32_t von, int32_t bis, const st
   const auto [p, fehler] = std::from_chars(text.data(), ende, wert);
   if (text.empty() || fehler != std::errc() || p != ende || wert < von || wert > bis)
     throw TAufruffehler(name + " must be a whole number from " + std::to_string(von) + " to " +
-                        std::to_string(bis) + ", not \"" + text + "\"");
+                        std::to_string(bis) + ", not \"" + Zitat(text) + "\"");
   return wert;
 }
 
 void SzenarioEinlesen(const std::string& pfad, TKV& kv, TSzenario& s) {
-  struct stat info {};
-  if (::stat(pfad.c_str(), &info) != 0) throw TDateifehler(pfad + ": " + std::strerror(errno));
-  if (S_ISDIR(info.st_mode)) throw TDateifehler(pfad + ": is a folder, not a scenario file");
-  if (::access(pfad.c_str(), R_OK) != 0) throw TDateifehler(pfad + ": " + std::strerror(errno));
-  const std::string problem = OrdnerProblem(Ordner(pfad));
-  if (!problem.empty())
-    throw TDateifehler(pfad + ": cannot be read, no temporary file can be made beside it (" +
-                       problem + ")");
-  if (!SzenarioLaden(kv, s, pfad, NachbarTempname(pfad)))
-    throw TDateifehler(pfad + ": not a readable scenario file (damaged, not a zlib stream, or "
-                              "sizes beyond 9999 x 9999 cells or 1000000 start positions)");
+  std::string grund;
+  if (!SzenarioLaden(kv, s, pfad, &grund)) throw TDateifehler(pfad + ": " + grund);
 }
 
 void ZielPruefen(const std::string& pfad) {
-  const std::string problem = OrdnerProblem(Ordner(pfad));
+  if (pfad.empty()) throw TDateifehler("cannot write a file without a name: the name is empty");
+  const std::size_t schnitt = pfad.find_last_of('/');
+  const std::size_t name = schnitt == std::string::npos ? pfad.size() : pfad.size() - schnitt - 1;
+  if (name == 0) throw TDateifehler(pfad + ": cannot be written, the file name is empty");
+  if (name > NAME_MAX)
+    throw TDateifehler(Zitat(pfad) + ": cannot be written, the file name is too long (" +
+                       std::to_string(name) + " bytes, at most " + std::to_string(NAME_MAX) + ")");
+  const std::string problem = OrdnerProblem(OrdnerVon(pfad));
   if (!problem.empty()) throw TDateifehler(pfad + ": cannot be written, " + problem);
   struct stat info {};
   if (::stat(pfad.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
@@ -100,10 +93,27 @@ void ZielPruefen(const std::string& pfad) {
 }
 
 std::string FuerTerminal(const TText& text) {
-  std::string aus = Latin1NachUtf8(text);
-  std::string ohneCr;
-  ohneCr.reserve(aus.size());
-  for (std::size_t i = 0; i < aus.size(); ++i)
-    if (!(aus[i] == '\r' && i + 1 < aus.size() && aus[i + 1] == '\n')) ohneCr.push_back(aus[i]);
-  return ohneCr;
+  // Control characters from a file must not reach the terminal (an ESC would start a sequence);
+  // only the line break stays. 0x80-0x9F are the C1 controls once taken as Latin-1.
+  TText sicher;
+  sicher.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    const bool steuerzeichen = (c < 0x20 && c != '\n') || (c >= 0x7F && c < 0xA0);
+    sicher.push_back(steuerzeichen ? '?' : text[i]);
+  }
+  return Latin1NachUtf8(sicher);
+}
+
+std::string Zitat(const std::string& wort) {
+  constexpr std::size_t Hoechstens = 80;
+  std::string aus;
+  for (std::size_t i = 0; i < wort.size(); ++i) {
+    const auto c = static_cast<unsigned char>(wort[i]);
+    // Cut before a character, never inside one (UTF-8 continuation bytes are 10xxxxxx).
+    if (aus.size() >= Hoechstens && (c & 0xC0) != 0x80) return aus + "...";
+    aus.push_back(c < 0x20 || c == 0x7F ? '?' : wort[i]);
+  }
+  return aus;
 }

@@ -45,12 +45,16 @@ TAufteilung Aufteilen(const TArgumente& argumente, const std::vector<std::string
 // A whole decimal number in von ... bis, else a call error naming the option.
 int32_t ZahlArgument(const std::string& text, int32_t von, int32_t bis, const std::string& name);
 
-// Loads a scenario file through a temporary file beside it; a TDateifehler says why it failed.
+// Loads a scenario file (nothing is written); a TDateifehler names the true reason of a failure.
 void SzenarioEinlesen(const std::string& pfad, TKV& kv, TSzenario& s);
-// Checks that a file can be created at pfad (its folder exists and is writable).
+// Checks that a file can be created at pfad (a name that is not empty or too long, its folder
+// exists and is writable).
 void ZielPruefen(const std::string& pfad);
 // Writes an RGBA picture as PNG.
 void PngSchreiben(const std::string& pfad, const TRgbaBild& bild);
 
-// A Latin-1 text for the terminal (UTF-8, line breaks as "\n").
+// A Latin-1 text for the terminal (UTF-8, line breaks as "\n", other control characters as "?").
 std::string FuerTerminal(const TText& text);
+// An offending word for an error message: at most about 80 characters (cut with "..."),
+// control characters as "?".
+std::string Zitat(const std::string& wort);

@@ -6,7 +6,6 @@
 #include "base/text.h"
 #include "cli_common.h"
 #include "scenario/karte_erzeugen.h"
-#include "scenario/komprimierung.h"
 #include "scenario/szenario_datei.h"
 #include "scenario/szenario_umwandlung.h"
 
@@ -35,7 +34,7 @@ TZufallsgenerator GeneratorArgument(const std::string& text) {
   for (int i = 0; i < 4; ++i) {
     const std::size_t ende = i < 3 ? text.find(':', anfang) : text.size();
     if (ende == std::string::npos)
-      throw TAufruffehler("--generator needs four numbers S:F:A:M, not \"" + text + "\"");
+      throw TAufruffehler("--generator needs four numbers S:F:A:M, not \"" + Zitat(text) + "\"");
     teile[i] = text.substr(anfang, ende - anfang);
     anfang = ende + 1;
   }
@@ -101,7 +100,7 @@ int BefehlNew(const TArgumente& argumente) {
   s.Texte[stHomepage] = text("--homepage");
   s.Texte[stBeschreibung] = text("--description");
   s.Texte[stDatum] = HeutigesDatum();
-  if (!SzenarioSpeichern(std::move(s), ziel, NachbarTempname(ziel)))
-    throw TDateifehler(ziel + ": could not be written completely (disk full?)");
+  std::string grund;
+  if (!SzenarioSpeichern(s, ziel, &grund)) throw TDateifehler(ziel + ": " + grund);
   return 0;
 }

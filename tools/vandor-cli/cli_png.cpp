@@ -18,6 +18,7 @@ void PngSchreiben(const std::string& pfad, const TRgbaBild& bild) {
   ZielPruefen(pfad);
   if (bild.Breite <= 0 || bild.Hoehe <= 0) throw TDateifehler(pfad + ": the picture is empty");
   // Written beside the target and renamed over it, so a failure leaves no broken picture.
+  VerwaisteTempdateienEntfernen(OrdnerVon(pfad));
   const std::string temp = NachbarTempname(pfad);
   const bool gut = stbi_write_png(temp.c_str(), bild.Breite, bild.Hoehe, 4, bild.Pixel.data(),
                                   bild.Breite * 4) != 0 &&

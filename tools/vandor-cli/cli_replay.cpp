@@ -8,7 +8,6 @@
 #include "cli_abspielen.h"
 #include "cli_common.h"
 #include "editor/editor.h"
-#include "scenario/komprimierung.h"
 #include "scenario/szenario_datei.h"
 #include "scenario/szenario_umwandlung.h"
 
@@ -65,9 +64,11 @@ int BefehlReplay(const TArgumente& argumente) {
   TSzenario ergebnis;
   if (!SzenarioAusKarte(ergebnis, sitzung.KV)) throw TDateifehler(aus + ": out of memory");
   for (int i = 0; i < 7; ++i)
-    ergebnis.Texte[i] = sitzung.Szenario.Texte[i];
-  if (!SzenarioSpeichern(ergebnis, aus, NachbarTempname(aus)))
-    throw TDateifehler(aus + ": cannot be written (disk full?)");
+    ergebnis.Texte[i] = std::move(sitzung.Szenario.Texte[i]);
+  // The map is not needed any more once its cells are in the result.
+  sitzung.KV = TKV();
+  std::string grund;
+  if (!SzenarioSpeichern(ergebnis, aus, &grund)) throw TDateifehler(aus + ": " + grund);
   if (a.Schalter("--state")) ZustandZeigen(sitzung.Programm);
   return 0;
 }

@@ -27,8 +27,7 @@ const TBefehl Befehle[] = {
     {"overview", "overview FILE.vdz OUT.png [--starts-only]", BefehlOverview},
     {"replay", "replay IN.vdz OUT.vdz [--events FILE|-] [--wrap] [--state]", BefehlReplay},
 #ifndef VANDOR_OHNE_RENDER
-    {"snapshot",
-     "snapshot IN.vdz OUT.png [--events FILE|-] [--wrap] [--graphics DIR] [--size WxH]",
+    {"snapshot", "snapshot IN.vdz OUT.png [--events FILE|-] [--wrap] [--graphics DIR] [--size WxH]",
      BefehlSnapshot},
 #endif
 };
@@ -54,7 +53,7 @@ int main(int argc, char** argv) {
   for (const TBefehl& b : Befehle)
     if (std::strcmp(argv[1], b.Name) == 0) befehl = &b;
   if (befehl == nullptr) {
-    std::cerr << "vandor-cli: unknown command \"" << argv[1] << "\"\n";
+    std::cerr << "vandor-cli: unknown command \"" << Zitat(argv[1]) << "\"\n";
     AlleAufrufe(std::cerr);
     return 2;
   }
