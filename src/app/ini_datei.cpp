@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <sstream>
 #include <system_error>
 
 namespace {
@@ -125,10 +124,9 @@ bool IniLaden(const std::string& pfad, TIniDatei& datei) {
   if (!S_ISREG(info.st_mode) || !(info.st_mode & S_IRUSR)) return false;
   std::ifstream f(pfad, std::ios::binary);
   if (!f) return false;
-  std::ostringstream inhalt;
-  inhalt << f.rdbuf();
-  if (f.bad() || !inhalt) return false;
-  datei = IniAusText(inhalt.str());
+  const std::string inhalt{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  if (f.bad()) return false;
+  datei = IniAusText(inhalt);
   return true;
 }
 

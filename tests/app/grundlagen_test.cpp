@@ -38,6 +38,10 @@ void GrundlagenTest::ersterLaufOhneDatei() {
   QVERIFY(d.Autor.empty() && d.Epost.empty() && d.Homepage.empty());
   QVERIFY(BenutzerDatenSchreiben(pfad, d));
   QCOMPARE(DateiInhalt(pfad), std::string("[Editor]\nAutor=\nEpost=\nHomepage=\n"));
+  // An empty file is a readable file without keys.
+  DateiSchreiben(pfad, "");
+  QVERIFY(BenutzerDatenSchreiben(pfad, {"a", "", ""}));
+  QCOMPARE(BenutzerDatenLesen(pfad).Autor, std::string("a"));
 }
 
 void GrundlagenTest::werteUeberleben() {
