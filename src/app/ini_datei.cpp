@@ -1,6 +1,7 @@
 #include "app/ini_datei.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -144,6 +145,11 @@ bool IniSpeichern(const std::string& pfad, const TIniDatei& datei) {
     const std::string text = IniAlsText(datei);
     f.write(text.data(), static_cast<std::streamsize>(text.size()));
     f.close();
+    // The owner stays too where the process may keep it (as root for another user's file);
+    // where it may not, the file is the process's own, as any new file would be.
+    if (vorhanden && (info.st_uid != geteuid() || info.st_gid != getegid())) {
+      [[maybe_unused]] const int eigner = chown(neu.c_str(), info.st_uid, info.st_gid);
+    }
     if (!f || (vorhanden && chmod(neu.c_str(), info.st_mode & 07777) != 0)) {
       std::remove(neu.c_str());
       return false;
