@@ -505,7 +505,6 @@ void DialogTest::misslungenerBauBehaeltKarte() {
   // Closing still saves that map.
   f.close();
   QCOMPARE(t.Laden("Letztes.vdz").Kartenwerte[0], 30);
-  f.Szenariokarte = [](TKV& kv, const TSzenario& s) { return KarteAusSzenario(kv, s); };
 }
 
 void DialogTest::vorschauBehaeltKarte() {
