@@ -11,7 +11,8 @@ std::string BenutzerIniPfad(const std::string& programmordner) {
 }
 
 TBenutzerDaten BenutzerDatenLesen(const std::string& pfad) {
-  const TIniDatei datei = IniLaden(pfad);
+  TIniDatei datei;
+  IniLaden(pfad, datei);
   TBenutzerDaten d;
   d.Autor = IniLesen(datei, Abschnitt, "Autor");
   d.Epost = IniLesen(datei, Abschnitt, "Epost");
@@ -20,7 +21,10 @@ TBenutzerDaten BenutzerDatenLesen(const std::string& pfad) {
 }
 
 bool BenutzerDatenSchreiben(const std::string& pfad, const TBenutzerDaten& daten) {
-  TIniDatei datei = IniLaden(pfad);
+  // A file that exists but could not be read is never written over: its other lines would be
+  // lost.
+  TIniDatei datei;
+  if (!IniLaden(pfad, datei)) return false;
   IniSchreiben(datei, Abschnitt, "Autor", daten.Autor);
   IniSchreiben(datei, Abschnitt, "Epost", daten.Epost);
   IniSchreiben(datei, Abschnitt, "Homepage", daten.Homepage);

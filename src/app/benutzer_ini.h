@@ -16,5 +16,6 @@ std::string BenutzerIniPfad(const std::string& programmordner);
 // Section "Editor", keys "Autor", "Epost", "Homepage"; whatever is missing reads as empty.
 TBenutzerDaten BenutzerDatenLesen(const std::string& pfad);
 // Writes the three keys, empty values included, leaving every other line of the file alone.
-// Returns false when the file could not be written.
+// Returns false when the file could not be written, or could not be read first (it is then
+// left untouched).
 bool BenutzerDatenSchreiben(const std::string& pfad, const TBenutzerDaten& daten);

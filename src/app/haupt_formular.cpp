@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -20,6 +22,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QWindow>
+#include <iostream>
 
 #include "app/benutzer_ini.h"
 #include "app/gl_form.h"
@@ -102,6 +105,38 @@ THauptFormular::THauptFormular(TProgrammdaten& daten, const std::string& program
   Hinweis = [this](const QString& text) {
     QMessageBox::warning(isVisible() ? this : nullptr, windowTitle(), text);
   };
+  SchliessenFrage = [this](const QString& text) {
+    QMessageBox frage(QMessageBox::Warning, windowTitle(), text, QMessageBox::NoButton,
+                      isVisible() ? this : nullptr);
+    QPushButton* nochmals =
+        frage.addButton(Sprachwahl("Erneut versuchen", "Try again"), QMessageBox::AcceptRole);
+    QPushButton* anderswo = frage.addButton(
+        Sprachwahl("Anderswo speichern...", "Save elsewhere..."), QMessageBox::ActionRole);
+    QPushButton* ohne = frage.addButton(Sprachwahl("Ohne Speichern beenden", "Quit without saving"),
+                                        QMessageBox::DestructiveRole);
+    QPushButton* zurueck = frage.addButton(QMessageBox::Cancel);
+    zurueck->setText(Sprachwahl("Zur\xFC"
+                                "ck",
+                                "Back"));
+    frage.setDefaultButton(nochmals);
+    frage.setEscapeButton(zurueck);
+    frage.exec();
+    if (frage.clickedButton() == nochmals) return swNochmals;
+    if (frage.clickedButton() == anderswo) return swAnderswo;
+    if (frage.clickedButton() == ohne) return swOhneSpeichern;
+    return swZurueck;
+  };
+  Speicherort = [this](const QString& titel) {
+    QFileDialog auswahl(isVisible() ? this : nullptr, titel, QDir::homePath(),
+                        Sprachwahl("Szenarios (*.vdz)", "Scenarios (*.vdz)"));
+    auswahl.setAcceptMode(QFileDialog::AcceptSave);
+    auswahl.setDefaultSuffix(Szenarioendung);
+    if (auswahl.exec() != QDialog::Accepted || auswahl.selectedFiles().isEmpty()) return QString();
+    return auswahl.selectedFiles().first();
+  };
+  Kartenerzeugung = [](TKV& kv, const TKartenParameter& p) { return KarteErzeugen(kv, p); };
+  Szenariokarte = [](TKV& kv, const TSzenario& s) { return KarteAusSzenario(kv, s); };
+  Ausweichordner = QDir::homePath().toStdString();
 
   SteuerelementeAnlegen();
 
@@ -382,20 +417,35 @@ void THauptFormular::EinstellungenAufnehmen(TKartenParameter& p) {
 }
 
 void THauptFormular::SpeedButton6Click() {
+  // The new map is built into a record of its own and replaces the map being edited only when
+  // it is complete: a failed build must not cost the user the map.
+  TKV neu;
   bool gebaut;
-  if (ComboBox2->currentIndex() == 1 && (Daten.Szenario.Geladen & sgGeladen)) {
+  const bool ausSzenario = ComboBox2->currentIndex() == 1 && (Daten.Szenario.Geladen & sgGeladen);
+  if (ausSzenario) {
     // The map starts from a fresh game record, as when the scenario file was read.
-    SpielZuruecksetzen(Daten.KV);
-    gebaut = KarteAusSzenario(Daten.KV, Daten.Szenario);
+    SpielZuruecksetzen(neu);
+    gebaut = Szenariokarte(neu, Daten.Szenario);
   } else {
     TKartenParameter p;
     EinstellungenAufnehmen(p);
-    gebaut = KarteErzeugen(Daten.KV, p);
+    // The build reads the settings and draws from the game generator of the current record.
+    neu.Stand = Daten.KV.Stand;
+    neu.Zufall = Daten.KV.Zufall;
+    neu.Einstellungen = Daten.KV.Einstellungen;
+    gebaut = Kartenerzeugung(neu, p);
   }
   if (!gebaut) {
-    Hinweis(Sprachwahl("Die Karte konnte nicht erzeugt werden: zu wenig Speicher.",
-                       "The map could not be built: not enough memory."));
+    Hinweis(Sprachwahl("Die Karte konnte nicht erzeugt werden: zu wenig Speicher. Die bisherige "
+                       "Karte bleibt erhalten.",
+                       "The map could not be built: not enough memory. The current map is kept."));
     return;
+  }
+  if (ausSzenario) {
+    Daten.KV = std::move(neu);
+  } else {
+    Daten.KV.Karte = std::move(neu.Karte);
+    Daten.KV.Zufall = neu.Zufall;
   }
   AufInsFeld();
 }
@@ -445,21 +495,11 @@ bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool uebersch
                 .arg(name));
     return false;
   }
-  TSzenario& s = Daten.Szenario;
-  if (!SzenarioAusKarte(s, Daten.KV)) {
+  if (!SzenarioVorbereiten()) {
     Hinweis(Sprachwahl("Das Szenario konnte nicht gespeichert werden: zu wenig Speicher.",
                        "The scenario could not be saved: not enough memory."));
     return false;
   }
-  s.Texte[stName] = TextKuerzen(NachLatin1(Edit5->text()));
-  s.Texte[stAutor] = TextKuerzen(NachLatin1(Edit6->text()));
-  s.Texte[stEpost] = TextKuerzen(NachLatin1(Edit7->text()));
-  s.Texte[stHomepage] = TextKuerzen(NachLatin1(Edit1->text()));
-  QString beschreibung = Memo2->toPlainText();
-  beschreibung.replace("\n", "\r\n");
-  s.Texte[stBeschreibung] = TextKuerzen(NachLatin1(beschreibung));
-  s.Texte[stDatum] = TextKuerzen(NachLatin1(HeutigesDatum()));
-
   const std::string ordner = Daten.Programm.Pfad + "Szenario";
   std::string pfad = ordner + "/" + name.toStdString() + "." + Szenarioendung;
   if (DateiVorhanden(pfad) && !ueberschreiben) {
@@ -472,13 +512,31 @@ bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool uebersch
       return false;
     }
   }
-  if (!SzenarioSpeichern(s, pfad)) {
+  if (!SzenarioSchreiben(pfad)) {
     Hinweis(Sprachwahl("Das Szenario konnte nicht als \"%1\" gespeichert werden.",
                        "The scenario could not be saved as \"%1\".")
                 .arg(QString::fromStdString(pfad)));
     return false;
   }
   return true;
+}
+
+bool THauptFormular::SzenarioVorbereiten() {
+  TSzenario& s = Daten.Szenario;
+  if (!SzenarioAusKarte(s, Daten.KV)) return false;
+  s.Texte[stName] = TextKuerzen(NachLatin1(Edit5->text()));
+  s.Texte[stAutor] = TextKuerzen(NachLatin1(Edit6->text()));
+  s.Texte[stEpost] = TextKuerzen(NachLatin1(Edit7->text()));
+  s.Texte[stHomepage] = TextKuerzen(NachLatin1(Edit1->text()));
+  QString beschreibung = Memo2->toPlainText();
+  beschreibung.replace("\n", "\r\n");
+  s.Texte[stBeschreibung] = TextKuerzen(NachLatin1(beschreibung));
+  s.Texte[stDatum] = TextKuerzen(NachLatin1(HeutigesDatum()));
+  return true;
+}
+
+bool THauptFormular::SzenarioSchreiben(const std::string& pfad) {
+  return SzenarioSpeichern(Daten.Szenario, pfad);
 }
 
 void THauptFormular::LeseBenutzerIni() {
@@ -488,21 +546,100 @@ void THauptFormular::LeseBenutzerIni() {
   Edit1->setText(AusLatin1(d.Homepage));
 }
 
-void THauptFormular::SchreibeBenutzerIni() {
-  BenutzerDatenSchreiben(
+bool THauptFormular::SchreibeBenutzerIni() {
+  return BenutzerDatenSchreiben(
       BenutzerIniPfad(Daten.Programm.Pfad),
       {NachLatin1(Edit6->text()), NachLatin1(Edit7->text()), NachLatin1(Edit1->text())});
 }
 
-void THauptFormular::FormClose() {
-  SchreibeBenutzerIni();
-  if (Daten.KV.Karte.Breite > 0 && Daten.KV.Karte.Hoehe > 0)
-    EingabeSzenarioSpeichern(Daten.Programm.Sprache == 1 ? "Last" : "Letztes", true);
+void THauptFormular::Melden(const QString& text) {
+  if (Unbeaufsichtigt)
+    std::cerr << "vandor-editor: " << text.toStdString() << std::endl;
+  else
+    Hinweis(text);
+}
+
+bool THauptFormular::FormClose() {
+  if (Geschlossen) return true;
+  if (!SchreibeBenutzerIni())
+    Melden(Sprachwahl("Die Benutzereinstellungen konnten nicht in \"%1\" gespeichert werden.",
+                      "The user settings could not be saved to \"%1\".")
+               .arg(QString::fromStdString(BenutzerIniPfad(Daten.Programm.Pfad))));
+  if (Daten.KV.Karte.Breite > 0 && Daten.KV.Karte.Hoehe > 0 && !LetztesSpeichern()) return false;
+  Geschlossen = true;
+  return true;
+}
+
+bool THauptFormular::LetztesSpeichern() {
+  const QString name = Daten.Programm.Sprache == 1 ? "Last" : "Letztes";
+  const std::string pfad =
+      Daten.Programm.Pfad + "Szenario/" + name.toStdString() + "." + Szenarioendung;
+  const auto versuchen = [this](const std::string& ziel) {
+    return SzenarioVorbereiten() && SzenarioSchreiben(ziel);
+  };
+  if (versuchen(pfad)) return true;
+  if (Unbeaufsichtigt) {
+    Ausweichen();
+    return true;
+  }
+  QString ziel = QString::fromStdString(pfad);
+  for (;;) {
+    const TSchliesswahl wahl = SchliessenFrage(
+        Sprachwahl("Die Karte konnte nicht als \"%1\" gespeichert werden. Ohne Speichern geht "
+                   "sie beim Beenden verloren.",
+                   "The map could not be saved as \"%1\". It is lost if the program ends "
+                   "without saving.")
+            .arg(ziel));
+    // A signal may have ended the program while the question was open.
+    if (Geschlossen) return true;
+    switch (wahl) {
+    case swNochmals:
+      ziel = QString::fromStdString(pfad);
+      if (versuchen(pfad)) return true;
+      break;
+    case swAnderswo: {
+      const QString anderer = Speicherort(Sprachwahl("Szenario speichern", "Save szenario"));
+      if (anderer.isEmpty()) break;
+      ziel = anderer;
+      if (versuchen(anderer.toStdString())) return true;
+      break;
+    }
+    case swOhneSpeichern:
+      return true;
+    default:
+      return false;
+    }
+  }
+}
+
+void THauptFormular::Ausweichen() {
+  const std::string grund = Daten.Programm.Sprache == 1 ? "Last" : "Letztes";
+  const std::pair<std::string, std::string> orte[] = {{Daten.Programm.Pfad + "Szenario", grund},
+                                                      {Ausweichordner, "Vandor-" + grund}};
+  for (const auto& [ordner, basis] : orte) {
+    const std::string pfad = FreierDateiname(basis, Szenarioendung, ordner, 1, 9999, 0, false);
+    if (pfad != "notfound" && SzenarioVorbereiten() && SzenarioSchreiben(pfad)) {
+      Melden(Sprachwahl("Die Karte wurde als \"%1\" gesichert.", "The map was saved as \"%1\".")
+                 .arg(QString::fromStdString(pfad)));
+      return;
+    }
+  }
+  Melden(Sprachwahl("Die Karte konnte nirgends gespeichert werden.",
+                    "The map could not be saved anywhere."));
+}
+
+void THauptFormular::Beenden() {
+  Unbeaufsichtigt = true;
+  FormClose();
+  if (GLForm) GLForm->hide();
+  hide();
 }
 
 void THauptFormular::closeEvent(QCloseEvent* ereignis) {
-  FormClose();
-  ereignis->accept();
+  if (FormClose())
+    ereignis->accept();
+  else
+    ereignis->ignore();
 }
 
 void THauptFormular::ListView2KeyUp(int taste) {

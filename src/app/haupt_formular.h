@@ -24,6 +24,14 @@ class QTabWidget;
 class QTreeWidget;
 class TGLForm;
 
+// The user's answer when the map could not be saved at closing.
+enum TSchliesswahl : uint8_t {
+  swNochmals,      // try the same file again
+  swAnderswo,      // save it under a file chosen in a file dialog
+  swOhneSpeichern, // end the program without saving
+  swZurueck        // do not end: back to the dialog
+};
+
 class THauptFormular : public QWidget {
   Q_OBJECT
 
@@ -60,10 +68,16 @@ public:
   // an existing file is kept and the first free numbered name is taken instead. Returns whether
   // the file was written; every failure is shown to the user.
   bool EingabeSzenarioSpeichern(const QString& name, bool ueberschreiben);
-  // Closing: the user settings, then the current map under "Letztes" when it has cells.
-  void FormClose();
+  // Closing: the user settings, then the current map under "Letztes" when it has cells. When
+  // that save fails the user chooses what happens; without a user (Beenden) the map goes to a
+  // fallback file. Returns whether the program may end; once it has, later calls do nothing.
+  bool FormClose();
+  // Ending without a user to ask (a signal, the end of the desktop session): the closing path,
+  // then both windows hide. The caller ends the event loop.
+  void Beenden();
   void LeseBenutzerIni();
-  void SchreibeBenutzerIni();
+  // False when the file was not written (it is then left as it was).
+  bool SchreibeBenutzerIni();
 
   // The width or height field as a number of cells: 30 when the text is not a whole decimal
   // number, 0 for a negative one.
@@ -80,6 +94,16 @@ public:
   // The modal file-name query and the message box; tests put their own in.
   std::function<bool(const QString& titel, const QString& frage, QString& text)> Eingabe;
   std::function<void(const QString& text)> Hinweis;
+  // The question after a failed save at closing, and the file dialog of "save elsewhere" (the
+  // chosen path, empty when cancelled); tests put their own in.
+  std::function<TSchliesswahl(const QString& text)> SchliessenFrage;
+  std::function<QString(const QString& titel)> Speicherort;
+  // The two ways of building a map (KarteErzeugen, KarteAusSzenario); tests put failing ones in.
+  std::function<bool(TKV& kv, const TKartenParameter& p)> Kartenerzeugung;
+  std::function<bool(TKV& kv, const TSzenario& s)> Szenariokarte;
+  // Where the map goes when it cannot be saved at an unattended end, after a numbered name in
+  // the scenario folder: the user's home folder.
+  std::string Ausweichordner;
 
   QGroupBox* GroupBox3;
   QPushButton* SpeedButton6;
@@ -112,6 +136,19 @@ private:
   void SteuerelementeAnlegen();
   // Text in the active language: German or English.
   QString Sprachwahl(const char* deutsch, const char* englisch) const;
+  // A message box for the user, or a line on stderr when nobody is there to read it.
+  void Melden(const QString& text);
+  // Fills the scenario record from the map and the dialog's texts; false when memory runs out.
+  bool SzenarioVorbereiten();
+  // Writes the prepared record to pfad; an older file there is replaced only by a whole new one.
+  bool SzenarioSchreiben(const std::string& pfad);
+  // The closing save under "Letztes"; false when the user chose to go back to the dialog.
+  bool LetztesSpeichern();
+  // The unattended end's last resort: a free numbered name in the scenario folder, else in
+  // Ausweichordner.
+  void Ausweichen();
 
   TGLForm* GLForm = nullptr;
+  bool Unbeaufsichtigt = false; // ending by signal or session end: nobody to ask
+  bool Geschlossen = false;     // the closing path has run to its end
 };

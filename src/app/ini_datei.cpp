@@ -1,10 +1,15 @@
 #include "app/ini_datei.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <sstream>
+#include <system_error>
 
 namespace {
 
@@ -75,11 +80,26 @@ bool HatZeilenende(const std::string& z) {
   return !z.empty() && z.back() == '\n';
 }
 
+const std::string Bytereihenfolgemarke = "\xEF\xBB\xBF";
+
+// The file the name stands for: the target of a symbolic link (followed to its end, which
+// need not exist yet), else the name itself.
+std::string Zieldatei(const std::string& pfad) {
+  std::error_code fehler;
+  if (!std::filesystem::is_symlink(std::filesystem::symlink_status(pfad, fehler))) return pfad;
+  const auto ziel = std::filesystem::weakly_canonical(pfad, fehler);
+  return fehler ? pfad : ziel.string();
+}
+
 } // namespace
 
 TIniDatei IniAusText(const std::string& inhalt) {
   TIniDatei d;
   std::size_t a = 0;
+  if (inhalt.compare(0, Bytereihenfolgemarke.size(), Bytereihenfolgemarke) == 0) {
+    d.Kennung = Bytereihenfolgemarke;
+    a = Bytereihenfolgemarke.size();
+  }
   while (a < inhalt.size()) {
     std::size_t e = inhalt.find('\n', a);
     if (e == std::string::npos) e = inhalt.size() - 1;
@@ -90,34 +110,52 @@ TIniDatei IniAusText(const std::string& inhalt) {
 }
 
 std::string IniAlsText(const TIniDatei& datei) {
-  std::string s;
+  std::string s = datei.Kennung;
   for (const auto& z : datei.Zeilen)
     s += z;
   return s;
 }
 
-TIniDatei IniLaden(const std::string& pfad) {
+bool IniLaden(const std::string& pfad, TIniDatei& datei) {
+  datei = {};
+  struct stat info {};
+  if (stat(pfad.c_str(), &info) != 0) return errno == ENOENT;
+  // Without a read bit the file is unreadable for its owner; root must not read and then
+  // replace what the owner could not have.
+  if (!S_ISREG(info.st_mode) || !(info.st_mode & S_IRUSR)) return false;
   std::ifstream f(pfad, std::ios::binary);
-  if (!f) return {};
-  std::ostringstream inhalt;
-  inhalt << f.rdbuf();
-  return IniAusText(inhalt.str());
+  if (!f) return false;
+  const std::string inhalt{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  if (f.bad()) return false;
+  datei = IniAusText(inhalt);
+  return true;
 }
 
 bool IniSpeichern(const std::string& pfad, const TIniDatei& datei) {
-  const std::string neu = pfad + ".neu";
+  const std::string ziel = Zieldatei(pfad);
+  struct stat info {};
+  const bool vorhanden = stat(ziel.c_str(), &info) == 0;
+  // A read-only file stays as it is, as the profile functions leave it; so does anything that
+  // is not a plain file.
+  if (vorhanden && (!S_ISREG(info.st_mode) || !(info.st_mode & S_IWUSR))) return false;
+  const std::string neu = ziel + ".neu";
   {
     std::ofstream f(neu, std::ios::binary | std::ios::trunc);
     if (!f) return false;
     const std::string text = IniAlsText(datei);
     f.write(text.data(), static_cast<std::streamsize>(text.size()));
     f.close();
-    if (!f) {
+    // The owner stays too where the process may keep it (as root for another user's file);
+    // where it may not, the file is the process's own, as any new file would be.
+    if (vorhanden && (info.st_uid != geteuid() || info.st_gid != getegid())) {
+      [[maybe_unused]] const int eigner = chown(neu.c_str(), info.st_uid, info.st_gid);
+    }
+    if (!f || (vorhanden && chmod(neu.c_str(), info.st_mode & 07777) != 0)) {
       std::remove(neu.c_str());
       return false;
     }
   }
-  if (std::rename(neu.c_str(), pfad.c_str()) != 0) {
+  if (std::rename(neu.c_str(), ziel.c_str()) != 0) {
     std::remove(neu.c_str());
     return false;
   }

@@ -10,6 +10,9 @@
 #include "base/text.h"
 
 struct TIniDatei {
+  // A UTF-8 byte-order mark the file began with; it is not part of the first line and is
+  // written back in front of it.
+  std::string Kennung;
   // Every line with its own line end ("\n", "\r\n" or none on the last line).
   std::vector<std::string> Zeilen;
 };
@@ -21,10 +24,14 @@ constexpr std::size_t IniWertHoechstlaenge = 2047;
 TIniDatei IniAusText(const std::string& inhalt);
 std::string IniAlsText(const TIniDatei& datei);
 
-// Reads the file at pfad (UTF-8 path). A missing or unreadable file gives an empty one.
-TIniDatei IniLaden(const std::string& pfad);
+// Reads the file at pfad (UTF-8 path) into datei. A missing file gives an empty one and true;
+// a file that exists but cannot be read (a read error, not a plain file, or no read permission
+// for its owner, which counts even where the process could read it anyway) gives false.
+bool IniLaden(const std::string& pfad, TIniDatei& datei);
 // Writes the file beside pfad and renames it into place, so that a failed write leaves the old
-// file whole. Returns false when the file could not be written.
+// file whole. A symbolic link is written through: the new file goes beside its target and
+// replaces the target, keeping its permissions. A file without write permission for its owner
+// is read-only and is not replaced. Returns false when the file was not written.
 bool IniSpeichern(const std::string& pfad, const TIniDatei& datei);
 
 // The value of the first such key in the first such section, cut to 2 047 characters and

@@ -1,10 +1,14 @@
 // The program start: the set-up dialog first (it is the main window), then the editor window,
-// hidden; then the message loop until the dialog closes.
+// hidden; then the message loop until the dialog closes. Ending from outside (a signal, the end
+// of the desktop session) takes the dialog's closing path too.
 #include <QApplication>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <exception>
+#include <iostream>
 #include <memory>
 
+#include "app/beenden.h"
 #include "app/gl_form.h"
 #include "app/haupt_formular.h"
 #include "app/programmdaten.h"
@@ -12,6 +16,19 @@
 int main(int argc, char** argv) {
   QApplication anwendung(argc, argv);
   QApplication::setApplicationName("Editor");
+  // Before anything is on disk: a signal from now on waits for the event loop.
+  THauptFormular* offen = nullptr;
+  const auto beenden = [&offen] {
+    if (offen) offen->Beenden();
+    QCoreApplication::quit();
+  };
+  if (!SignaleUmleiten(beenden))
+    std::cerr << "vandor-editor: signals cannot be routed; ending by signal will not save\n";
+  QObject::connect(&anwendung, &QGuiApplication::commitDataRequest, &anwendung,
+                   [&](QSessionManager&) { beenden(); });
+  QObject::connect(&anwendung, &QCoreApplication::aboutToQuit, &anwendung, [&offen] {
+    if (offen) offen->Beenden();
+  });
   // The data folders lie beside the program.
   const std::string programmordner = QCoreApplication::applicationDirPath().toStdString() + "/";
   auto daten = std::make_unique<TProgrammdaten>();
@@ -20,8 +37,12 @@ int main(int argc, char** argv) {
     TGLForm editorfenster(*daten);
     dialog.EditorFensterSetzen(&editorfenster);
     dialog.show();
-    return anwendung.exec();
+    offen = &dialog;
+    const int ergebnis = anwendung.exec();
+    offen = nullptr;
+    return ergebnis;
   } catch (const std::exception& fehler) {
+    offen = nullptr;
     QMessageBox::critical(nullptr, "Vandor Editor", QString::fromLocal8Bit(fehler.what()));
     return 1;
   }

@@ -15,13 +15,17 @@
 #include <set>
 #include <sys/resource.h>
 
+#include "app/beenden.h"
+#include "app/benutzer_ini.h"
 #include "app/haupt_formular.h"
 #include "app_test_hilfen.h"
 #include "base/dateien.h"
 #include "model/karte.h"
 #include "model/tabellen.h"
 #include "model/zustaende.h"
+#include "scenario/karte_erzeugen.h"
 #include "scenario/szenario_datei.h"
+#include "scenario/szenario_umwandlung.h"
 
 namespace {
 
@@ -34,6 +38,11 @@ struct TDialog {
   QString Antwort = ""; // empty: keep the preset name
   bool Bestaetigen = true;
   int Abfragen = 0;
+  // The answers to the question after a failed closing save, in turn, and the files the
+  // file dialog of "save elsewhere" returns ("" for cancel).
+  QList<TSchliesswahl> Wahlen;
+  QStringList Orte;
+  int Fragen = 0;
 
   TDialog() { Starten(); }
   void Starten() {
@@ -44,6 +53,20 @@ struct TDialog {
       if (!Antwort.isEmpty()) text = Antwort;
       return Bestaetigen;
     };
+    Formular->SchliessenFrage = [this](const QString&) {
+      ++Fragen;
+      return Wahlen.isEmpty() ? swZurueck : Wahlen.takeFirst();
+    };
+    Formular->Speicherort = [this](const QString&) {
+      return Orte.isEmpty() ? QString() : Orte.takeFirst();
+    };
+    Formular->Ausweichordner = Ordner.Datei("Speicher");
+  }
+  // The temporary file's folder replaced by a file: every save into the scenario folder fails.
+  // Saving into the scenario folder fails: it has become a file.
+  void SzenarioordnerZerstoeren() {
+    QDir(QString::fromStdString(Ordner.Datei("Szenario"))).removeRecursively();
+    DateiSchreiben(Ordner.Datei("Szenario"), "");
   }
   THauptFormular& F() { return *Formular; }
   std::string Szenariodatei(const std::string& name) const {
@@ -100,6 +123,7 @@ private slots:
   void erzeugenBreiteUngueltig();
   void erzeugenAusSzenario();
   void erzeugenNachMisslungenerVorschau();
+  void misslungenerBauBehaeltKarte();
   void vorschauBehaeltKarte();
   void dreimalSpeichern();
   void speichernAbbrechen();
@@ -109,6 +133,8 @@ private slots:
   void speicherfehlerWirdGemeldet();
   void schliessenSpeichertLetztes();
   void misslungenesSpeichernLaesstAlteDatei();
+  void schliessenFragtNachSpeicherfehler();
+  void signalSchliesstWieDerDialog();
   void einstellungenUeberZweiLaeufe();
   void beschreibungHoechstens256();
 };
@@ -452,6 +478,37 @@ void DialogTest::erzeugenNachMisslungenerVorschau() {
   QVERIFY(UeberallGelaende(t.Daten.KV.Karte, 3));
 }
 
+void DialogTest::misslungenerBauBehaeltKarte() {
+  TDialog t;
+  THauptFormular& f = t.F();
+  f.SpeedButton6Click();
+  f.show();
+  // Builds that run out of memory half-way leave their record's map empty, as the real ones do.
+  f.Kartenerzeugung = [](TKV& kv, const TKartenParameter& p) {
+    KarteErzeugen(kv, p);
+    KarteLeeren(kv.Karte);
+    return false;
+  };
+  f.Szenariokarte = [](TKV& kv, const TSzenario& s) {
+    KarteAusSzenario(kv, s);
+    KarteLeeren(kv.Karte);
+    return false;
+  };
+  f.Edit8->setText("12");
+  f.SpeedButton6Click();
+  t.Daten.Szenario = Testszenario(5, 5, {}, "Quelle");
+  t.Daten.Szenario.Geladen |= sgGeladen;
+  f.ComboBox2->setCurrentIndex(1);
+  f.SpeedButton6Click();
+  QCOMPARE(t.Hinweise.size(), 2);
+  QVERIFY(f.isVisible());
+  QCOMPARE(t.Daten.KV.Karte.Breite, 30);
+  QVERIFY(UeberallGelaende(t.Daten.KV.Karte, 3));
+  // Closing still saves that map.
+  f.close();
+  QCOMPARE(t.Laden("Letztes.vdz").Kartenwerte[0], 30);
+}
+
 void DialogTest::vorschauBehaeltKarte() {
   TDialog t;
   QVERIFY(TestszenarioSchreiben(t.Ordner, "a.vdz", Testszenario(12, 8, {{1, 1}}, "Andere")));
@@ -606,12 +663,82 @@ void DialogTest::misslungenesSpeichernLaesstAlteDatei() {
   eng.rlim_cur = 1;
   const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
   ::setrlimit(RLIMIT_FSIZE, &eng);
+  t.Wahlen = {swOhneSpeichern};
   t.F().show();
-  t.F().close();
+  const bool zu = t.F().close();
   ::setrlimit(RLIMIT_FSIZE, &frei);
   std::signal(SIGXFSZ, signalVorher);
-  QCOMPARE(t.Hinweise.size(), 1);
+  QVERIFY(zu);
+  QCOMPARE(t.Fragen, 1);
+  QCOMPARE(t.Hinweise.size(), 1); // the user settings could not be written either
   QCOMPARE(DateiInhalt(t.Szenariodatei("Letztes.vdz")), vorher);
+}
+
+void DialogTest::schliessenFragtNachSpeicherfehler() {
+  TDialog t;
+  THauptFormular& f = t.F();
+  f.ComboBox1->setCurrentIndex(6);
+  f.SpeedButton6Click();
+  t.SzenarioordnerZerstoeren();
+  f.show();
+  // Trying again fails again; going back keeps the dialog open with the map.
+  t.Wahlen = {swNochmals, swZurueck};
+  QVERIFY(!f.close());
+  QCOMPARE(t.Fragen, 2);
+  QVERIFY(f.isVisible());
+  QVERIFY(UeberallGelaende(t.Daten.KV.Karte, 6));
+  // Elsewhere: a cancelled file dialog asks again; the chosen file gets the map.
+  const std::string anderswo = t.Ordner.Datei("Speicher/gerettet.vdz");
+  t.Wahlen = {swAnderswo, swAnderswo};
+  t.Orte = {"", QString::fromStdString(anderswo)};
+  QVERIFY(f.close());
+  QCOMPARE(t.Fragen, 4);
+  TKV kv;
+  TSzenario s;
+  QVERIFY(SzenarioLaden(kv, s, anderswo));
+  QCOMPARE(s.Kartenwerte[0], 30);
+  QCOMPARE(s.Zellen.Gelaende[0], uint8_t{6});
+  QVERIFY(!DateiVorhanden(anderswo + ".temp"));
+}
+
+void DialogTest::signalSchliesstWieDerDialog() {
+  TDialog t;
+  int enden = 0;
+  QVERIFY(SignaleUmleiten([&] {
+    t.F().Beenden();
+    ++enden;
+  }));
+  t.F().Edit6->setText("Signal");
+  t.F().SpeedButton6Click();
+  std::raise(SIGTERM);
+  QTRY_COMPARE(enden, 1);
+  QVERIFY(t.F().isHidden());
+  QCOMPARE(t.Laden("Letztes.vdz").Kartenwerte[0], 30);
+  QCOMPARE(BenutzerDatenLesen(t.Ordner.Datei("Benutzer/Benutzer.ini")).Autor,
+           std::string("Signal"));
+  // Once: neither a second signal nor closing the dialog writes again.
+  QFile::remove(QString::fromStdString(t.Szenariodatei("Letztes.vdz")));
+  std::raise(SIGHUP);
+  QTRY_COMPARE(enden, 2);
+  t.F().close();
+  QVERIFY(!DateiVorhanden(t.Szenariodatei("Letztes.vdz")));
+  QCOMPARE(t.Fragen, 0);
+
+  // Nobody to ask when the save fails: the map goes to a free numbered name instead.
+  TDialog u;
+  QVERIFY(SignaleUmleiten([&] { u.F().Beenden(); }));
+  u.F().SpeedButton6Click();
+  // "Letztes" cannot be replaced: a folder of that name is in the way.
+  QVERIFY(QDir().mkpath(QString::fromStdString(u.Szenariodatei("Letztes.vdz"))));
+  std::raise(SIGINT);
+  QTRY_VERIFY(DateiVorhanden(u.Szenariodatei("Letztes1.vdz")));
+  TKV kv;
+  TSzenario s;
+  QVERIFY(SzenarioLaden(kv, s, u.Szenariodatei("Letztes1.vdz")));
+  QCOMPARE(s.Kartenwerte[0], 30);
+  QCOMPARE(u.Fragen, 0);
+  QVERIFY(u.Hinweise.isEmpty());
+  SignaleUmleiten({});
 }
 
 void DialogTest::einstellungenUeberZweiLaeufe() {

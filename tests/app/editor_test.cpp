@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
+#include <csignal>
 #include <memory>
 
 #include "app/eingabe.h"
@@ -47,10 +48,19 @@ struct TFenster {
     Editor.reset();
     Dialog.reset();
   }
-  // "Szenario erzeugen" and wait until the editor window is on screen.
-  bool Oeffnen() {
+  // "Szenario erzeugen" and wait until the editor window is on screen. The mouse goes to the
+  // middle of the window and, unless the test is about the timer, the timer stops: a tick must
+  // not scroll the view between a test's action and its check.
+  bool Oeffnen(bool mitTakt = false) {
     Dialog->SpeedButton6->click();
-    return QTest::qWaitForWindowExposed(Editor.get());
+    if (!QTest::qWaitForWindowExposed(Editor.get())) return false;
+    if (!mitTakt) Editor->Timer1.stop();
+    const QPoint mitte(Editor->width() / 2, Editor->height() / 2);
+    QCursor::setPos(Editor->mapToGlobal(mitte));
+    QTest::mouseMove(Editor.get(), mitte);
+    Daten.Programm.Maus.Ort =
+        LogischerPunkt(mitte.x(), mitte.y(), Editor->width(), Editor->height());
+    return true;
   }
 };
 
@@ -67,6 +77,7 @@ private slots:
   void tasteErreichtKern();
   void speichernAusDemEditor();
   void taktZeichnetBilder();
+  void signalBeendetDasProgramm();
   void bilderFuerDieDokumentation();
 };
 
@@ -85,7 +96,7 @@ void EditorTest::oeffnenUndSchliessen() {
   TFenster f;
   QVERIFY(QTest::qWaitForWindowExposed(f.Dialog.get()));
   const QPoint dialogmitte = f.Dialog->windowHandle()->frameGeometry().center();
-  QVERIFY(f.Oeffnen());
+  QVERIFY(f.Oeffnen(true));
   QVERIFY(f.Dialog->isHidden());
   QVERIFY(f.Editor->isVisible());
   QVERIFY(f.Editor->Timer1.isActive());
@@ -103,7 +114,7 @@ void EditorTest::oeffnenUndSchliessen() {
   QVERIFY(f.Editor->Timer1.isActive()); // once on, the timer stays on
   // Again, with another map: the same window with the same font.
   f.Dialog->Edit8->setText("12");
-  QVERIFY(f.Oeffnen());
+  QVERIFY(f.Oeffnen(true));
   QCOMPARE(f.Editor.get(), fenster);
   QCOMPARE(f.Editor->Grafik.Schriftbasis, schrift);
   QCOMPARE(f.Daten.KV.Karte.Breite, 12);
@@ -167,6 +178,8 @@ void EditorTest::tasteErreichtKern() {
   QVERIFY(ps.Speicher.Belegt[3]);
   const int32_t x = ps.Position.x;
   QTest::keyClick(&w, Qt::Key_Right);
+  // Long enough for a tick: with the mouse in a corner, the timer would scroll the view back.
+  QTest::qWait(250);
   QCOMPARE(ps.Position.x, x + 1);
 }
 
@@ -183,7 +196,7 @@ void EditorTest::speichernAusDemEditor() {
 
 void EditorTest::taktZeichnetBilder() {
   TFenster f;
-  QVERIFY(f.Oeffnen());
+  QVERIFY(f.Oeffnen(true));
   const int32_t vorher = f.Daten.Programm.Bildzaehler;
   // Frames at least every 600 ms while nothing happens.
   QTRY_VERIFY_WITH_TIMEOUT(f.Daten.Programm.Bildzaehler >= vorher + 2, 3000);
@@ -192,6 +205,26 @@ void EditorTest::taktZeichnetBilder() {
   // The right-hand panel is drawn in its blue-grey.
   const QColor panel = bild.pixelColor(bild.width() - 5, bild.height() / 2 + 37);
   QVERIFY(panel.blue() > panel.red());
+}
+
+void EditorTest::signalBeendetDasProgramm() {
+  // The real program in a folder of its own (its data folders lie beside it), ended by SIGTERM
+  // as a desktop session or a service manager would: it writes its settings and exits normally.
+  QTemporaryDir ordner;
+  const QString programm = ordner.filePath("vandor-editor");
+  QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/vandor-editor", programm));
+  QProcess prozess;
+  prozess.setProcessChannelMode(QProcess::ForwardedChannels);
+  prozess.start(programm, {});
+  QVERIFY(prozess.waitForStarted());
+  // The folders are made after the signals are routed.
+  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(ordner.filePath("Benutzer")).isDir(), 20000);
+  QVERIFY(::kill(static_cast<pid_t>(prozess.processId()), SIGTERM) == 0);
+  QVERIFY(prozess.waitForFinished(20000));
+  QCOMPARE(prozess.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(prozess.exitCode(), 0);
+  QCOMPARE(DateiInhalt(ordner.filePath("Benutzer/Benutzer.ini").toStdString()),
+           std::string("[Editor]\nAutor=\nEpost=\nHomepage=\n"));
 }
 
 void EditorTest::bilderFuerDieDokumentation() {

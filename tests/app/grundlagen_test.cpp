@@ -6,6 +6,7 @@
 #include "app/eingabe.h"
 #include "app/ini_datei.h"
 #include "app_test_hilfen.h"
+#include "base/dateien.h"
 
 class GrundlagenTest : public QObject {
   Q_OBJECT
@@ -20,6 +21,8 @@ private slots:
   void zeilenumbruchErzeugtKeinenSchluessel();
   void letzteZeileOhneZeilenende();
   void schreibfehlerMeldetFalse();
+  void unlesbarOderSchreibgeschuetztBleibt();
+  void verknuepfungUndBytereihenfolgemarke();
 
   void buchstabenUndZiffern();
   void zifferntasteNachPosition();
@@ -35,6 +38,10 @@ void GrundlagenTest::ersterLaufOhneDatei() {
   QVERIFY(d.Autor.empty() && d.Epost.empty() && d.Homepage.empty());
   QVERIFY(BenutzerDatenSchreiben(pfad, d));
   QCOMPARE(DateiInhalt(pfad), std::string("[Editor]\nAutor=\nEpost=\nHomepage=\n"));
+  // An empty file is a readable file without keys.
+  DateiSchreiben(pfad, "");
+  QVERIFY(BenutzerDatenSchreiben(pfad, {"a", "", ""}));
+  QCOMPARE(BenutzerDatenLesen(pfad).Autor, std::string("a"));
 }
 
 void GrundlagenTest::werteUeberleben() {
@@ -112,6 +119,46 @@ void GrundlagenTest::schreibfehlerMeldetFalse() {
   TTestOrdner o;
   QVERIFY(!BenutzerDatenSchreiben(o.Datei("fehlt/Benutzer.ini"), {"a", "b", "c"}));
   QCOMPARE(BenutzerDatenLesen(o.Datei("fehlt/Benutzer.ini")).Autor, std::string());
+}
+
+void GrundlagenTest::unlesbarOderSchreibgeschuetztBleibt() {
+  // The mode bits are checked by the program itself, so this holds for root too.
+  TTestOrdner o;
+  const std::string pfad = o.Datei("Benutzer.ini");
+  const QString q = QString::fromStdString(pfad);
+  const std::string inhalt = "[Andere]\nwichtig=1\n";
+  for (QFile::Permissions rechte : {QFile::Permissions(), QFile::ReadOwner | QFile::ReadGroup}) {
+    DateiSchreiben(pfad, inhalt);
+    QVERIFY(QFile::setPermissions(q, rechte));
+    QVERIFY(!BenutzerDatenSchreiben(pfad, {"a", "b", "c"}));
+    QVERIFY(QFile::setPermissions(q, QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(DateiInhalt(pfad), inhalt);
+    QVERIFY(!DateiVorhanden(pfad + ".neu"));
+  }
+  // A folder in the file's place is not a settings file either.
+  QVERIFY(QFile::remove(q));
+  QVERIFY(QDir().mkdir(q));
+  QVERIFY(!BenutzerDatenSchreiben(pfad, {"a", "b", "c"}));
+}
+
+void GrundlagenTest::verknuepfungUndBytereihenfolgemarke() {
+  TTestOrdner o;
+  // The settings kept elsewhere behind a link: the link stays, its target gets the values.
+  const std::string ziel = o.Datei("Speicher/echt.ini");
+  const std::string pfad = o.Datei("Benutzer/Benutzer.ini");
+  DateiSchreiben(ziel, "\xEF\xBB\xBF[Editor]\r\nAutor=alt\r\n");
+  QVERIFY(
+      QFile::setPermissions(QString::fromStdString(ziel), QFile::ReadOwner | QFile::WriteOwner));
+  QVERIFY(QFile::link(QString::fromStdString(ziel), QString::fromStdString(pfad)));
+  QCOMPARE(BenutzerDatenLesen(pfad).Autor, std::string("alt"));
+  QVERIFY(BenutzerDatenSchreiben(pfad, {"neu", "e", "h"}));
+  QVERIFY(QFileInfo(QString::fromStdString(pfad)).isSymLink());
+  // The mark stays in front, the section is found, not added a second time.
+  QCOMPARE(DateiInhalt(ziel),
+           std::string("\xEF\xBB\xBF[Editor]\r\nAutor=neu\r\nEpost=e\r\nHomepage=h\r\n"));
+  // A private file stays private.
+  QVERIFY(!(QFileInfo(QString::fromStdString(ziel)).permissions() &
+            (QFile::ReadGroup | QFile::ReadOther)));
 }
 
 void GrundlagenTest::buchstabenUndZiffern() {
