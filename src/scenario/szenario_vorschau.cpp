@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -117,12 +118,13 @@ struct TKlassen {
   std::vector<int32_t> Klasse;  // per coordinate from Kleinste: class, or -1 when unseen
   std::vector<TSpanne> Spannen; // per class
 
-  TKlassen(const TAchse& achse, const TMasse& m) {
-    const int64_t vor = m.Halb, nach = m.Halb + 2 * m.Rand; // the frame around the coordinate
+  TKlassen(const TAchse& achse, const TMasse& masse) {
+    const int64_t halb = masse.Halb, rand = masse.Rand;
+    const int64_t vor = halb, nach = halb + 2 * rand; // the frame around the coordinate
     Kleinste = -nach;
     for (int64_t k = -nach; k <= achse.Voll + vor; ++k) {
-      TSpanne sp{achse.Bei(k - vor), achse.Bei(k + nach), achse.Bei(k - m.Halb + m.Rand),
-                 achse.Bei(k + m.Halb + m.Rand)};
+      TSpanne sp{achse.Bei(k - vor), achse.Bei(k + nach), achse.Bei(k - halb + rand),
+                 achse.Bei(k + halb + rand)};
       if (sp.Von == sp.Bis) {
         Klasse.push_back(-1);
         continue;
@@ -267,12 +269,14 @@ bool ErzeugeVorschau(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte,
     // One pass over the markers keeps the last of each class; only those are painted.
     const TKlassen kx(ax, masse), ky(ay, masse);
     const std::size_t ny = ky.Spannen.size();
-    std::vector<int64_t> letzter(kx.Spannen.size() * ny, -1);
-    for (std::size_t i = 0; i < s.Startpunkte.size(); ++i) {
+    // Start positions are counted in 32 bits in every file and record.
+    std::vector<int32_t> letzter(kx.Spannen.size() * ny, -1);
+    const std::size_t anzahl = std::min<std::size_t>(s.Startpunkte.size(), INT32_MAX);
+    for (std::size_t i = 0; i < anzahl; ++i) {
       const int32_t cx = kx.Von(s.Startpunkte[i].x), cy = ky.Von(s.Startpunkte[i].y);
-      if (cx >= 0 && cy >= 0) letzter[cx * ny + cy] = static_cast<int64_t>(i);
+      if (cx >= 0 && cy >= 0) letzter[cx * ny + cy] = static_cast<int32_t>(i);
     }
-    std::vector<std::pair<int64_t, std::size_t>> malen; // marker, class
+    std::vector<std::pair<int32_t, std::size_t>> malen; // marker, class
     for (std::size_t k = 0; k < letzter.size(); ++k)
       if (letzter[k] >= 0) malen.push_back({letzter[k], k});
     std::sort(malen.begin(), malen.end());
