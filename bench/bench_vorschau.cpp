@@ -84,6 +84,7 @@ int main() {
       s.Startpunkte[i] = {static_cast<int32_t>((i * 7919LL) % Seite),
                           static_cast<int32_t>((i * 104729LL / 3) % Seite)};
     Vorschau(s, "preview 145, starts on distinct cells");
+    Voll(s, "full size, starts on distinct cells");
     s.Startpunkte.assign(Startanzahl, TPunkt{Seite / 2, Seite / 3});
     if (!SzenarioSpeichern(std::move(s), datei, temp)) std::printf("saving FAILED\n");
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <exception>
 #include <string>
 
@@ -81,6 +82,87 @@ std::array<TFarbe, 256> Gelaendefarben() {
 bool ZellenVollstaendig(const TSzenarioFelder& z) {
   return z.Gelaende.size() >= static_cast<std::size_t>(std::max(z.Breite, 0)) *
                                   static_cast<std::size_t>(std::max(z.Hoehe, 0));
+}
+
+// The start markers of the full-size picture. Painting them one after the other costs up to
+// ~500 x 500 pixels each, minutes for a million; instead each pixel takes the marker that would
+// have been painted last over it: the highest index whose frame covers it (its square when the
+// markers have no frame). The rows are swept once: per column, a queue of the markers whose frame
+// covers the current row, highest index first; along the row, the highest of the columns whose
+// markers reach the pixel.
+void MarkenMalen(TRgbaBild& bild, const TSzenario& s, const TMasse& masse) {
+  const int64_t m = masse.Rand, s2 = masse.Halb;
+  // A marker at x covers [x - vor, x + nach) on either axis.
+  const int64_t vor = s2 > 1 ? s2 : s2 - m, nach = s2 > 1 ? s2 + 2 * m : s2 + m;
+  const int64_t breite = bild.Breite, hoehe = bild.Hoehe;
+  if (vor + nach <= 0) return;
+  std::vector<int32_t> marken; // those that show, by row, then by index
+  const std::size_t anzahl = std::min<std::size_t>(s.Startpunkte.size(), INT32_MAX);
+  for (std::size_t i = 0; i < anzahl; ++i) {
+    const int64_t x = s.Startpunkte[i].x, y = s.Startpunkte[i].y;
+    if (x + nach > 0 && x - vor < breite && y + nach > 0 && y - vor < hoehe)
+      marken.push_back(static_cast<int32_t>(i));
+  }
+  if (marken.empty()) return;
+  std::stable_sort(marken.begin(), marken.end(),
+                   [&](int32_t a, int32_t b) { return s.Startpunkte[a].y < s.Startpunkte[b].y; });
+
+  std::array<TFarbe, Spielerfarbenanzahl> farben;
+  for (int i = 0; i < Spielerfarbenanzahl; ++i)
+    farben[i] = FarbeVon(Spielerfarben[i]);
+  // Column c holds the markers at x = c - nach + 1, so the markers covering pixel X sit in the
+  // columns X ... X + vor + nach - 1.
+  const int64_t spalten = breite + vor + nach - 1, fenster = vor + nach;
+  std::vector<std::deque<int32_t>> warteschlangen(spalten);
+  std::vector<int32_t> oben(spalten, -1); // per column: highest index covering the row
+  std::deque<int64_t> zeilenmax;          // columns of the window, their markers falling
+  std::size_t naechste = 0;
+  int64_t belegt = 0; // columns with markers
+
+  for (int64_t zeile = 0; zeile < hoehe; ++zeile) {
+    // Markers whose frame begins at this row come in (the queue stays falling: a marker with a
+    // lower index than a newer one can never show again); those whose frame ended go.
+    for (; naechste < marken.size() && s.Startpunkte[marken[naechste]].y - vor <= zeile;
+         ++naechste) {
+      const int32_t i = marken[naechste];
+      std::deque<int32_t>& q = warteschlangen[s.Startpunkte[i].x + nach - 1];
+      if (q.empty()) ++belegt;
+      while (!q.empty() && q.back() < i)
+        q.pop_back();
+      q.push_back(i);
+    }
+    if (belegt == 0) continue;
+    for (int64_t c = 0; c < spalten; ++c) {
+      std::deque<int32_t>& q = warteschlangen[c];
+      while (!q.empty() && s.Startpunkte[q.front()].y + nach <= zeile) {
+        q.pop_front();
+        if (q.empty()) --belegt;
+      }
+      oben[c] = q.empty() ? -1 : q.front();
+    }
+    if (belegt == 0) continue;
+
+    zeilenmax.clear();
+    uint8_t* p = bild.Pixel.data() + static_cast<std::size_t>(zeile) * breite * 4;
+    for (int64_t c = 0; c < spalten; ++c) {
+      while (!zeilenmax.empty() && oben[zeilenmax.back()] <= oben[c])
+        zeilenmax.pop_back();
+      zeilenmax.push_back(c);
+      const int64_t x = c - fenster + 1; // the pixel whose window ends at column c
+      if (x < 0) continue;
+      while (zeilenmax.front() < x)
+        zeilenmax.pop_front();
+      const int32_t i = oben[zeilenmax.front()];
+      if (i < 0) continue;
+      const int64_t mx = s.Startpunkte[i].x, my = s.Startpunkte[i].y;
+      const bool quadrat =
+          x >= mx - s2 + m && x < mx + s2 + m && zeile >= my - s2 + m && zeile < my + s2 + m;
+      const TFarbe& f = quadrat ? farben[i % Spielerfarbenanzahl] : TFarbe{255, 255, 255};
+      p[x * 4] = f[0];
+      p[x * 4 + 1] = f[1];
+      p[x * 4 + 2] = f[2];
+    }
+  }
 }
 
 // One side of the reduced picture: display pixel d shows the full picture's pixel
@@ -173,7 +255,7 @@ bool ErzeugeUebersicht(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte)
   bild = TRgbaBild{};
   TMasse masse;
   if (!MasseVon(s, masse)) return false;
-  const int64_t m = masse.Rand, s2 = masse.Halb;
+  const int64_t m = masse.Rand;
   try {
     SchwarzAnlegen(bild, masse.BildBreite(), masse.BildHoehe());
 
@@ -198,30 +280,7 @@ bool ErzeugeUebersicht(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte)
       }
     }
 
-    // All markers have the same size and later ones paint over earlier ones, so of the markers
-    // of one cell only the last shows; markers wholly off the picture do not show at all.
-    std::vector<uint32_t> sichtbar;
-    for (std::size_t i = 0; i < s.Startpunkte.size(); ++i) {
-      const int64_t x = s.Startpunkte[i].x, y = s.Startpunkte[i].y;
-      if (x + s2 + 2 * m > 0 && x - s2 < bild.Breite && y + s2 + 2 * m > 0 && y - s2 < bild.Hoehe)
-        sichtbar.push_back(static_cast<uint32_t>(i));
-    }
-    auto zelle = [&](uint32_t i) { return std::pair{s.Startpunkte[i].x, s.Startpunkte[i].y}; };
-    std::stable_sort(sichtbar.begin(), sichtbar.end(),
-                     [&](uint32_t a, uint32_t b) { return zelle(a) < zelle(b); });
-    std::vector<uint32_t> letzte;
-    for (std::size_t k = 0; k < sichtbar.size(); ++k)
-      if (k + 1 == sichtbar.size() || zelle(sichtbar[k]) != zelle(sichtbar[k + 1]))
-        letzte.push_back(sichtbar[k]);
-    std::sort(letzte.begin(), letzte.end());
-
-    const TFarbe weiss{255, 255, 255};
-    for (const uint32_t i : letzte) {
-      const int64_t x = s.Startpunkte[i].x, y = s.Startpunkte[i].y;
-      const TFarbe farbe = FarbeVon(Spielerfarben[i % Spielerfarbenanzahl]);
-      if (s2 > 1) RechteckFuellen(bild, x - s2, y - s2, x + s2 + 2 * m, y + s2 + 2 * m, weiss);
-      RechteckFuellen(bild, x - s2 + m, y - s2 + m, x + s2 + m, y + s2 + m, farbe);
-    }
+    MarkenMalen(bild, s, masse);
   } catch (const std::exception&) {
     bild = TRgbaBild{};
     return false;
