@@ -39,13 +39,15 @@ bool TexturLaden(const std::string& dateiname, uint32_t& textur, std::string* fe
   } catch (const std::exception&) {
     return Melden(fehler, "out of memory for the image file");
   }
+  GLint groesste = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &groesste);
+  // Too large is told from the header, before pixels are decoded only to be thrown away.
+  if (daten.size() >= 16 &&
+      ((daten[12] | (daten[13] << 8)) > groesste || (daten[14] | (daten[15] << 8)) > groesste))
+    return Melden(fehler, "image larger than the largest texture");
   TBildpixel bild;
   if (!TgaDekodieren(daten.data(), daten.size(), bild, fehler)) return false;
   daten = {};
-  GLint groesste = 0;
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &groesste);
-  if (bild.Breite > groesste || bild.Hoehe > groesste)
-    return Melden(fehler, "image larger than the largest texture");
   GLuint name = 0;
   glGenTextures(1, &name);
   glBindTexture(GL_TEXTURE_2D, name);
