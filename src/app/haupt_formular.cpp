@@ -363,9 +363,14 @@ void THauptFormular::SzenarioAnzeigen(int index) {
 }
 
 void THauptFormular::ErzeugeUebersicht(bool nurStartpunkte) {
+  // Drawn at the control's size in device pixels: a large map with many start positions costs
+  // no more than a small one. A picture smaller than that comes at its own size.
+  const qreal dichte = Image1->devicePixelRatioF();
+  const QSize ziel = Image1->size() * dichte;
   TRgbaBild bild;
-  if (::ErzeugeUebersicht(bild, Daten.Szenario, nurStartpunkte) && bild.Breite > 0 &&
-      bild.Hoehe > 0) {
+  if (::ErzeugeVorschau(bild, Daten.Szenario, nurStartpunkte,
+                        std::min(ziel.width(), ziel.height())) &&
+      bild.Breite > 0 && bild.Hoehe > 0) {
     Uebersicht =
         QImage(bild.Pixel.data(), bild.Breite, bild.Hoehe, bild.Breite * 4, QImage::Format_RGBA8888)
             .copy();
@@ -377,8 +382,10 @@ void THauptFormular::ErzeugeUebersicht(bool nurStartpunkte) {
     return;
   }
   // Stretched to the control with the proportions kept; each cell stays a sharp square.
-  Image1->setPixmap(QPixmap::fromImage(
-      Uebersicht.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::FastTransformation)));
+  QPixmap bildchen =
+      QPixmap::fromImage(Uebersicht.scaled(ziel, Qt::KeepAspectRatio, Qt::FastTransformation));
+  bildchen.setDevicePixelRatio(dichte);
+  Image1->setPixmap(bildchen);
 }
 
 void THauptFormular::Image1Click() {

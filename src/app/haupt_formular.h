@@ -88,7 +88,7 @@ public:
   TProgrammdaten& Daten;
   // The full paths of the files of the last listing; row i of ListView2 belongs to element i.
   std::vector<std::string> SzenarioDateien;
-  // The overview picture in its own size, before it is scaled into Image1.
+  // The overview picture in its own size, or shrunk to Image1 when larger, before it is shown.
   QImage Uebersicht;
 
   // The modal file-name query and the message box; tests put their own in.

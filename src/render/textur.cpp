@@ -3,17 +3,11 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <exception>
 #include <fstream>
+#include <utility>
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
-#define STBI_ONLY_TGA
-#include <stb/stb_image.h>
-#pragma GCC diagnostic pop
+#include "render/tga.h"
 
 namespace {
 
@@ -22,36 +16,15 @@ bool Melden(std::string* fehler, const std::string& text) {
   return false;
 }
 
-// A TGA shorter than its header promises is damaged: the decoder would fill the missing pixels
-// with black without a word. A run-length packet holds at most 128 pixels, so a coded file needs
-// at least one packet per 128 pixels; checking that also keeps a header of a few bytes from
-// making the decoder fill gigabytes.
-bool Unvollstaendig(const std::string& dateiname) {
-  std::ifstream datei(dateiname, std::ios::binary);
-  unsigned char kopf[18] = {};
-  if (!datei.read(reinterpret_cast<char*>(kopf), sizeof kopf)) return false;
-  const int art = kopf[2];
-  const bool gepackt = art == 9 || art == 10 || art == 11;
-  if (art != 1 && art != 2 && art != 3 && !gepackt) return false;
-  const uint64_t kennung = kopf[0];
-  const uint64_t palette =
-      kopf[1] ? static_cast<uint64_t>(kopf[5] | (kopf[6] << 8)) * ((kopf[7] + 7) / 8) : 0;
-  const uint64_t breite = kopf[12] | (kopf[13] << 8), hoehe = kopf[14] | (kopf[15] << 8);
-  const uint64_t bytes = (kopf[16] + 7) / 8;
-  const uint64_t daten =
-      gepackt ? (breite * hoehe + 127) / 128 * (1 + bytes) : breite * hoehe * bytes;
-  datei.seekg(0, std::ios::end);
-  return static_cast<uint64_t>(datei.tellg()) < 18 + kennung + palette + daten;
-}
-
-// Width and height from the TGA header; false when the header cannot be read.
-bool Kopfgroesse(const std::string& dateiname, int& breite, int& hoehe) {
-  std::ifstream datei(dateiname, std::ios::binary);
-  unsigned char kopf[18] = {};
-  if (!datei.read(reinterpret_cast<char*>(kopf), sizeof kopf)) return false;
-  breite = kopf[12] | (kopf[13] << 8);
-  hoehe = kopf[14] | (kopf[15] << 8);
-  return true;
+// The whole file; false when it cannot be opened or read.
+bool DateiLesen(const std::string& dateiname, std::vector<uint8_t>& daten) {
+  std::ifstream datei(dateiname, std::ios::binary | std::ios::ate);
+  if (!datei) return false;
+  const std::streamoff laenge = datei.tellg();
+  if (laenge < 0) return false;
+  daten.resize(static_cast<std::size_t>(laenge));
+  datei.seekg(0);
+  return static_cast<bool>(datei.read(reinterpret_cast<char*>(daten.data()), laenge));
 }
 
 } // namespace
@@ -60,19 +33,21 @@ bool TexturLaden(const std::string& dateiname, uint32_t& textur, std::string* fe
                  TBildpixel* behalten) {
   textur = 0;
   if (behalten) *behalten = TBildpixel{};
-  if (Unvollstaendig(dateiname)) return Melden(fehler, "image file is cut short");
+  std::vector<uint8_t> daten;
+  try {
+    if (!DateiLesen(dateiname, daten)) return Melden(fehler, "cannot read image file");
+  } catch (const std::exception&) {
+    return Melden(fehler, "out of memory for the image file");
+  }
   GLint groesste = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &groesste);
-  int breite = 0, hoehe = 0, kanaele = 0;
-  // Too large is told before the pixels are decoded, which would only be thrown away.
-  if (Kopfgroesse(dateiname, breite, hoehe) && (breite > groesste || hoehe > groesste))
+  // Too large is told from the header, before pixels are decoded only to be thrown away.
+  if (daten.size() >= 16 &&
+      ((daten[12] | (daten[13] << 8)) > groesste || (daten[14] | (daten[15] << 8)) > groesste))
     return Melden(fehler, "image larger than the largest texture");
-  stbi_uc* pixel = stbi_load(dateiname.c_str(), &breite, &hoehe, &kanaele, 4);
-  if (!pixel) return Melden(fehler, std::string("cannot read image: ") + stbi_failure_reason());
-  if (breite > groesste || hoehe > groesste) {
-    stbi_image_free(pixel);
-    return Melden(fehler, "image larger than the largest texture");
-  }
+  TBildpixel bild;
+  if (!TgaDekodieren(daten.data(), daten.size(), bild, fehler)) return false;
+  daten = {};
   GLuint name = 0;
   glGenTextures(1, &name);
   glBindTexture(GL_TEXTURE_2D, name);
@@ -84,19 +59,14 @@ bool TexturLaden(const std::string& dateiname, uint32_t& textur, std::string* fe
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-  GLint fehlerwert =
-      gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA8, breite, hoehe, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+  GLint fehlerwert = gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA8, bild.Breite, bild.Hoehe, GL_RGBA,
+                                       GL_UNSIGNED_BYTE, bild.Rgba.data());
   glPopClientAttrib();
-  if (behalten && fehlerwert == 0) {
-    behalten->Breite = breite;
-    behalten->Hoehe = hoehe;
-    behalten->Rgba.assign(pixel, pixel + static_cast<size_t>(breite) * hoehe * 4);
-  }
-  stbi_image_free(pixel);
   if (fehlerwert != 0) {
     glDeleteTextures(1, &name);
     return Melden(fehler, "cannot build the texture's mipmaps");
   }
+  if (behalten) *behalten = std::move(bild);
   textur = name;
   return true;
 }

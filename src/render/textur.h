@@ -4,12 +4,7 @@
 #include <string>
 #include <vector>
 
-// The pixels of an image: RGBA bytes, first row at the top.
-struct TBildpixel {
-  int32_t Breite = 0;
-  int32_t Hoehe = 0;
-  std::vector<uint8_t> Rgba;
-};
+#include "render/tga.h"
 
 // Reads a TGA image (any size the implementation takes; powers of two expected) into a new 2-D
 // texture with mipmaps: minification linear-mipmap-linear, magnification linear, clamped to the

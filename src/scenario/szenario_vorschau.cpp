@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <deque>
 #include <exception>
 #include <string>
 
@@ -43,6 +45,197 @@ void RechteckFuellen(TRgbaBild& bild, int64_t links, int64_t oben, int64_t recht
   }
 }
 
+// Margin m and marker half-size s of the overview of a W x H map, in 64 bits so that no size
+// overflows; a negative size gives an empty picture.
+struct TMasse {
+  int64_t Breite, Hoehe; // of the map
+  int64_t Rand, Halb;    // m and s
+  int64_t BildBreite() const { return std::max<int64_t>(Breite + 2 * Rand, 0); }
+  int64_t BildHoehe() const { return std::max<int64_t>(Hoehe + 2 * Rand, 0); }
+};
+
+bool MasseVon(const TSzenario& s, TMasse& masse) {
+  const int64_t breite = s.Kartenwerte[0], hoehe = s.Kartenwerte[1];
+  // Only sizes a scenario file can have; anything larger comes from a damaged record.
+  if (breite > SzenarioHoechstseite || hoehe > SzenarioHoechstseite) return false;
+  masse = {breite, hoehe, (breite + hoehe) / 400 + 1, (breite + hoehe) / 100 + 1};
+  return true;
+}
+
+// A black picture of the given size, opaque.
+void SchwarzAnlegen(TRgbaBild& bild, int64_t breite, int64_t hoehe) {
+  bild.Breite = static_cast<int32_t>(breite);
+  bild.Hoehe = static_cast<int32_t>(hoehe);
+  bild.Pixel.assign(static_cast<std::size_t>(breite) * static_cast<std::size_t>(hoehe) * 4, 0);
+  for (std::size_t i = 3; i < bild.Pixel.size(); i += 4)
+    bild.Pixel[i] = 255;
+}
+
+std::array<TFarbe, 256> Gelaendefarben() {
+  std::array<TFarbe, 256> farben{}; // terrains beyond the table stay black
+  for (int t = 0; t < Gelaendeanzahl; ++t)
+    farben[t] = FarbeVon(Gelaendetabelle[t].Farbe);
+  return farben;
+}
+
+// Whether the cell grid holds every cell it claims; a damaged one shows no terrain.
+bool ZellenVollstaendig(const TSzenarioFelder& z) {
+  return z.Gelaende.size() >= static_cast<std::size_t>(std::max(z.Breite, 0)) *
+                                  static_cast<std::size_t>(std::max(z.Hoehe, 0));
+}
+
+// The start markers of the full-size picture. Painting them one after the other costs up to
+// ~500 x 500 pixels each, minutes for a million; instead each pixel takes the marker that would
+// have been painted last over it: the highest index whose frame covers it (its square when the
+// markers have no frame). The rows are swept once: per column, a queue of the markers whose frame
+// covers the current row, highest index first; along the row, the highest of the columns whose
+// markers reach the pixel.
+void MarkenMalen(TRgbaBild& bild, const TSzenario& s, const TMasse& masse) {
+  const int64_t m = masse.Rand, s2 = masse.Halb;
+  // A marker at x covers [x - vor, x + nach) on either axis.
+  const int64_t vor = s2 > 1 ? s2 : s2 - m, nach = s2 > 1 ? s2 + 2 * m : s2 + m;
+  const int64_t breite = bild.Breite, hoehe = bild.Hoehe;
+  if (vor + nach <= 0) return;
+  std::vector<int32_t> marken; // those that show, by row, then by index
+  const std::size_t anzahl = std::min<std::size_t>(s.Startpunkte.size(), INT32_MAX);
+  for (std::size_t i = 0; i < anzahl; ++i) {
+    const int64_t x = s.Startpunkte[i].x, y = s.Startpunkte[i].y;
+    if (x + nach > 0 && x - vor < breite && y + nach > 0 && y - vor < hoehe)
+      marken.push_back(static_cast<int32_t>(i));
+  }
+  if (marken.empty()) return;
+  std::stable_sort(marken.begin(), marken.end(),
+                   [&](int32_t a, int32_t b) { return s.Startpunkte[a].y < s.Startpunkte[b].y; });
+
+  std::array<TFarbe, Spielerfarbenanzahl> farben;
+  for (int i = 0; i < Spielerfarbenanzahl; ++i)
+    farben[i] = FarbeVon(Spielerfarben[i]);
+  // Column c holds the markers at x = c - nach + 1, so the markers covering pixel X sit in the
+  // columns X ... X + vor + nach - 1.
+  const int64_t spalten = breite + vor + nach - 1, fenster = vor + nach;
+  std::vector<std::deque<int32_t>> warteschlangen(spalten);
+  std::vector<int32_t> oben(spalten, -1); // per column: highest index covering the row
+  std::deque<int64_t> zeilenmax;          // columns of the window, their markers falling
+  std::size_t naechste = 0;
+  int64_t belegt = 0; // columns with markers
+
+  for (int64_t zeile = 0; zeile < hoehe; ++zeile) {
+    // Markers whose frame begins at this row come in (the queue stays falling: a marker with a
+    // lower index than a newer one can never show again); those whose frame ended go.
+    for (; naechste < marken.size() && s.Startpunkte[marken[naechste]].y - vor <= zeile;
+         ++naechste) {
+      const int32_t i = marken[naechste];
+      std::deque<int32_t>& q = warteschlangen[s.Startpunkte[i].x + nach - 1];
+      if (q.empty()) ++belegt;
+      while (!q.empty() && q.back() < i)
+        q.pop_back();
+      q.push_back(i);
+    }
+    if (belegt == 0) continue;
+    for (int64_t c = 0; c < spalten; ++c) {
+      std::deque<int32_t>& q = warteschlangen[c];
+      while (!q.empty() && s.Startpunkte[q.front()].y + nach <= zeile) {
+        q.pop_front();
+        if (q.empty()) --belegt;
+      }
+      oben[c] = q.empty() ? -1 : q.front();
+    }
+    if (belegt == 0) continue;
+
+    zeilenmax.clear();
+    uint8_t* p = bild.Pixel.data() + static_cast<std::size_t>(zeile) * breite * 4;
+    for (int64_t c = 0; c < spalten; ++c) {
+      while (!zeilenmax.empty() && oben[zeilenmax.back()] <= oben[c])
+        zeilenmax.pop_back();
+      zeilenmax.push_back(c);
+      const int64_t x = c - fenster + 1; // the pixel whose window ends at column c
+      if (x < 0) continue;
+      while (zeilenmax.front() < x)
+        zeilenmax.pop_front();
+      const int32_t i = oben[zeilenmax.front()];
+      if (i < 0) continue;
+      const int64_t mx = s.Startpunkte[i].x, my = s.Startpunkte[i].y;
+      const bool quadrat =
+          x >= mx - s2 + m && x < mx + s2 + m && zeile >= my - s2 + m && zeile < my + s2 + m;
+      const TFarbe& f = quadrat ? farben[i % Spielerfarbenanzahl] : TFarbe{255, 255, 255};
+      p[x * 4] = f[0];
+      p[x * 4 + 1] = f[1];
+      p[x * 4 + 2] = f[2];
+    }
+  }
+}
+
+// One side of the reduced picture: display pixel d shows the full picture's pixel
+// Quelle(d) = floor((d + 1/2) * voll / ziel), the one under its centre.
+struct TAchse {
+  int64_t Voll = 0, Ziel = 0;
+  std::vector<int32_t> Erster; // [v]: first display pixel with Quelle >= v, v = 0 ... Voll
+
+  TAchse(int64_t voll, int64_t ziel) : Voll(voll), Ziel(ziel), Erster(voll + 1) {
+    int64_t d = 0;
+    for (int64_t v = 0; v <= voll; ++v) {
+      while (d < ziel && Quelle(d) < v)
+        ++d;
+      Erster[v] = static_cast<int32_t>(d);
+    }
+  }
+  int64_t Quelle(int64_t d) const { return (2 * d + 1) * Voll / (2 * Ziel); }
+  // The first display pixel showing a full-picture pixel >= v: pixels [von, bis) of the full
+  // picture show in the display pixels [Bei(von), Bei(bis)).
+  int32_t Bei(int64_t v) const { return Erster[std::clamp<int64_t>(v, 0, Voll)]; }
+};
+
+// The display pixels a marker at one coordinate covers on one axis: its frame [Von, Bis) and
+// its square [InnenVon, InnenBis).
+struct TSpanne {
+  int32_t Von, Bis, InnenVon, InnenBis;
+  friend bool operator==(const TSpanne&, const TSpanne&) = default;
+};
+
+// Markers are sorted into classes by the display pixels they cover. The spans only grow with
+// the coordinate, so equal spans lie next to each other and a side of n display pixels gives at
+// most 4n + 1 classes, whatever the number of markers.
+struct TKlassen {
+  int64_t Kleinste = 0;         // smallest coordinate whose marker can show
+  std::vector<int32_t> Klasse;  // per coordinate from Kleinste: class, or -1 when unseen
+  std::vector<TSpanne> Spannen; // per class
+
+  TKlassen(const TAchse& achse, const TMasse& masse) {
+    const int64_t halb = masse.Halb, rand = masse.Rand;
+    const int64_t vor = halb, nach = halb + 2 * rand; // the frame around the coordinate
+    Kleinste = -nach;
+    for (int64_t k = -nach; k <= achse.Voll + vor; ++k) {
+      TSpanne sp{achse.Bei(k - vor), achse.Bei(k + nach), achse.Bei(k - halb + rand),
+                 achse.Bei(k + halb + rand)};
+      if (sp.Von == sp.Bis) {
+        Klasse.push_back(-1);
+        continue;
+      }
+      if (Spannen.empty() || !(Spannen.back() == sp)) Spannen.push_back(sp);
+      Klasse.push_back(static_cast<int32_t>(Spannen.size() - 1));
+    }
+  }
+  int32_t Von(int64_t k) const {
+    k -= Kleinste;
+    return k < 0 || k >= static_cast<int64_t>(Klasse.size()) ? -1 : Klasse[k];
+  }
+};
+
+// The display size of a breite x hoehe picture shrunk to fit hoechstseite with the proportions
+// kept; a picture that fits already keeps its size.
+void Zielgroesse(int64_t breite, int64_t hoehe, int64_t seite, int64_t& zb, int64_t& zh) {
+  if (breite <= seite && hoehe <= seite) {
+    zb = breite;
+    zh = hoehe;
+  } else if (seite * breite / hoehe <= seite) {
+    zb = std::max<int64_t>(seite * breite / hoehe, 1);
+    zh = seite;
+  } else {
+    zb = seite;
+    zh = std::max<int64_t>(seite * hoehe / breite, 1);
+  }
+}
+
 } // namespace
 
 std::vector<TText> SzenarioDetails(const TSzenario& s, uint8_t sprache) {
@@ -60,51 +253,100 @@ std::vector<TText> SzenarioDetails(const TSzenario& s, uint8_t sprache) {
 
 bool ErzeugeUebersicht(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte) {
   bild = TRgbaBild{};
-  const int32_t breite = s.Kartenwerte[0], hoehe = s.Kartenwerte[1];
-  // Only sizes a scenario file can have; anything larger comes from a damaged record.
-  if (breite > SzenarioHoechstseite || hoehe > SzenarioHoechstseite) return false;
-  const int32_t m = (breite + hoehe) / 400 + 1;
-  const int32_t s2 = (breite + hoehe) / 100 + 1;
+  TMasse masse;
+  if (!MasseVon(s, masse)) return false;
+  const int64_t m = masse.Rand;
   try {
-    bild.Breite = std::max(breite + 2 * m, 0);
-    bild.Hoehe = std::max(hoehe + 2 * m, 0);
-    bild.Pixel.resize(static_cast<std::size_t>(bild.Breite) * bild.Hoehe * 4, 0);
-    for (std::size_t i = 3; i < bild.Pixel.size(); i += 4)
-      bild.Pixel[i] = 255;
+    SchwarzAnlegen(bild, masse.BildBreite(), masse.BildHoehe());
 
-    if (!nurStartpunkte && breite > 0 && hoehe > 0) {
-      std::array<TFarbe, 256> farben{}; // terrains beyond the table stay black
-      for (int t = 0; t < Gelaendeanzahl; ++t)
-        farben[t] = FarbeVon(Gelaendetabelle[t].Farbe);
-      const TSzenarioFelder& z = s.Zellen;
-      const int32_t zb = std::min(breite, z.Breite), zh = std::min(hoehe, z.Hoehe);
-      const bool vollstaendig =
-          z.Gelaende.size() >= static_cast<std::size_t>(std::max(z.Breite, 0)) *
-                                   static_cast<std::size_t>(std::max(z.Hoehe, 0));
-      if (vollstaendig) {
-        // In bands of 64 columns: the cells are read column by column, the pixels row by row.
-        for (int32_t x0 = 0; x0 < zb; x0 += 64) {
-          const int32_t x1 = std::min(zb, x0 + 64);
-          for (int32_t y = 0; y < zh; ++y) {
-            uint8_t* p =
-                bild.Pixel.data() + (static_cast<std::size_t>(y + m) * bild.Breite + x0 + m) * 4;
-            for (int32_t x = x0; x < x1; ++x, p += 4) {
-              const TFarbe& f = farben[z.Gelaende[static_cast<std::size_t>(x) * z.Hoehe + y]];
-              p[0] = f[0];
-              p[1] = f[1];
-              p[2] = f[2];
-            }
+    const TSzenarioFelder& z = s.Zellen;
+    if (!nurStartpunkte && ZellenVollstaendig(z)) {
+      const std::array<TFarbe, 256> farben = Gelaendefarben();
+      const int64_t zb = std::min<int64_t>(masse.Breite, z.Breite);
+      const int64_t zh = std::min<int64_t>(masse.Hoehe, z.Hoehe);
+      // In bands of 64 columns: the cells are read column by column, the pixels row by row.
+      for (int64_t x0 = 0; x0 < zb; x0 += 64) {
+        const int64_t x1 = std::min<int64_t>(zb, x0 + 64);
+        for (int64_t y = 0; y < zh; ++y) {
+          uint8_t* p =
+              bild.Pixel.data() + (static_cast<std::size_t>(y + m) * bild.Breite + x0 + m) * 4;
+          for (int64_t x = x0; x < x1; ++x, p += 4) {
+            const TFarbe& f = farben[z.Gelaende[static_cast<std::size_t>(x) * z.Hoehe + y]];
+            p[0] = f[0];
+            p[1] = f[1];
+            p[2] = f[2];
           }
         }
       }
     }
 
+    MarkenMalen(bild, s, masse);
+  } catch (const std::exception&) {
+    bild = TRgbaBild{};
+    return false;
+  }
+  return true;
+}
+
+bool ErzeugeVorschau(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte,
+                     int32_t hoechstseite) {
+  bild = TRgbaBild{};
+  TMasse masse;
+  if (!MasseVon(s, masse) || hoechstseite < 1) return false;
+  try {
+    int64_t zb = 0, zh = 0;
+    if (masse.BildBreite() == 0 || masse.BildHoehe() == 0) {
+      SchwarzAnlegen(bild, masse.BildBreite(), masse.BildHoehe());
+      return true;
+    }
+    // A picture of at least one pixel has m >= 1 and s >= 1.
+    Zielgroesse(masse.BildBreite(), masse.BildHoehe(), hoechstseite, zb, zh);
+    SchwarzAnlegen(bild, zb, zh);
+    const TAchse ax(masse.BildBreite(), zb), ay(masse.BildHoehe(), zh);
+    const int64_t m = masse.Rand;
+
+    const TSzenarioFelder& z = s.Zellen;
+    if (!nurStartpunkte && ZellenVollstaendig(z)) {
+      const std::array<TFarbe, 256> farben = Gelaendefarben();
+      const int64_t breite = std::min<int64_t>(masse.Breite, z.Breite);
+      const int64_t hoehe = std::min<int64_t>(masse.Hoehe, z.Hoehe);
+      for (int64_t dx = 0; dx < zb; ++dx) {
+        const int64_t x = ax.Quelle(dx) - m;
+        if (x < 0 || x >= breite) continue;
+        for (int64_t dy = 0; dy < zh; ++dy) {
+          const int64_t y = ay.Quelle(dy) - m;
+          if (y < 0 || y >= hoehe) continue;
+          const TFarbe& f = farben[z.Gelaende[static_cast<std::size_t>(x) * z.Hoehe + y]];
+          uint8_t* p = bild.Pixel.data() + (static_cast<std::size_t>(dy) * zb + dx) * 4;
+          p[0] = f[0];
+          p[1] = f[1];
+          p[2] = f[2];
+        }
+      }
+    }
+
+    // One pass over the markers keeps the last of each class; only those are painted.
+    const TKlassen kx(ax, masse), ky(ay, masse);
+    const std::size_t ny = ky.Spannen.size();
+    // Start positions are counted in 32 bits in every file and record.
+    std::vector<int32_t> letzter(kx.Spannen.size() * ny, -1);
+    const std::size_t anzahl = std::min<std::size_t>(s.Startpunkte.size(), INT32_MAX);
+    for (std::size_t i = 0; i < anzahl; ++i) {
+      const int32_t cx = kx.Von(s.Startpunkte[i].x), cy = ky.Von(s.Startpunkte[i].y);
+      if (cx >= 0 && cy >= 0) letzter[cx * ny + cy] = static_cast<int32_t>(i);
+    }
+    std::vector<std::pair<int32_t, std::size_t>> malen; // marker, class
+    for (std::size_t k = 0; k < letzter.size(); ++k)
+      if (letzter[k] >= 0) malen.push_back({letzter[k], k});
+    std::sort(malen.begin(), malen.end());
+
     const TFarbe weiss{255, 255, 255};
-    for (std::size_t i = 0; i < s.Startpunkte.size(); ++i) {
-      const int64_t x = s.Startpunkte[i].x, y = s.Startpunkte[i].y;
-      const TFarbe farbe = FarbeVon(Spielerfarben[i % Spielerfarbenanzahl]);
-      if (s2 > 1) RechteckFuellen(bild, x - s2, y - s2, x + s2 + 2 * m, y + s2 + 2 * m, weiss);
-      RechteckFuellen(bild, x - s2 + m, y - s2 + m, x + s2 + m, y + s2 + m, farbe);
+    for (const auto& [i, k] : malen) {
+      const TSpanne& sx = kx.Spannen[k / ny];
+      const TSpanne& sy = ky.Spannen[k % ny];
+      if (masse.Halb > 1) RechteckFuellen(bild, sx.Von, sy.Von, sx.Bis, sy.Bis, weiss);
+      RechteckFuellen(bild, sx.InnenVon, sy.InnenVon, sx.InnenBis, sy.InnenBis,
+                      FarbeVon(Spielerfarben[i % Spielerfarbenanzahl]));
     }
   } catch (const std::exception&) {
     bild = TRgbaBild{};

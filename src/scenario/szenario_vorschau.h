@@ -22,3 +22,12 @@ struct TRgbaBild {
 // frame on larger maps). With nurStartpunkte the cells stay black. Returns false (bild empty)
 // when memory runs out.
 bool ErzeugeUebersicht(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte);
+
+// The overview picture as ErzeugeUebersicht draws it, shrunk to fit hoechstseite x hoechstseite
+// with its proportions kept (a picture that fits keeps its size): each pixel shows the full
+// picture's pixel under its centre. Drawn at the small size directly, so its cost does not grow
+// with the number of start positions beyond one pass over them. False (bild empty) when memory
+// runs out or the record is damaged. Meant for the sizes of a screen: memory grows with the
+// square of hoechstseite.
+bool ErzeugeVorschau(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte,
+                     int32_t hoechstseite);

@@ -6,6 +6,7 @@
 
 #include "render/grafikgruppen.h"
 #include "render/textur.h"
+#include "render/tga.h"
 #include "zeichentest.h"
 
 TEST(Grafikgruppen, PictureCoordinatesInTheAtlas) {
@@ -39,6 +40,52 @@ TEST(Grafikgruppen, FileNamesAreUtf8AndCarryTheShortName) {
   EXPECT_EQ(Grafikdatei("/p/Grafik", 13, "KR"), "/p/Grafik/RohstoffeKR.tga");
   EXPECT_EQ(Grafikordner("/opt/vandor/"), "/opt/vandor/Grafik");
   EXPECT_EQ(Grafikordner("/opt/vandor"), "/opt/vandor/Grafik");
+}
+
+// Headers that promise more pixels than the bytes hold are refused before decoding, whatever the
+// image type; the decoder would otherwise fill the missing pixels with black, gigabytes of them.
+TEST(Tga, HeadersThatPromiseTooMuchAreRefused) {
+  std::vector<uint8_t> d = {0x00, 0x01, 0x01, 0x00, 0x20, 0x00, 0x01, 0x10, 0xe5,
+                            0x00, 0x02, 0xff, 0xff, 0x81, 0x63, 0x40, 0x08};
+  TBildpixel bild;
+  std::string fehler;
+  EXPECT_FALSE(TgaDekodieren(d.data(), d.size(), bild, &fehler));
+  EXPECT_FALSE(fehler.empty());
+  d.resize(20000, 0); // colour map and a little data: still far from 8 bits per pixel
+  d[13] = 0x01;
+  d[15] = 0x10; // 511 x 4195, within the side limit
+  fehler.clear();
+  EXPECT_FALSE(TgaDekodieren(d.data(), d.size(), bild, &fehler));
+  EXPECT_EQ(fehler, "image file is cut short");
+  d[15] = 0x80; // a side over 16384
+  EXPECT_FALSE(TgaDekodieren(d.data(), d.size(), bild, &fehler));
+  EXPECT_EQ(fehler, "image larger than the largest texture");
+
+  // Uncompressed 2 x 2 true colour missing its last byte.
+  std::vector<uint8_t> roh = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 32, 0x28};
+  roh.resize(18 + 16, 0x7F);
+  EXPECT_TRUE(TgaDekodieren(roh.data(), roh.size(), bild));
+  EXPECT_FALSE(TgaDekodieren(roh.data(), roh.size() - 1, bild));
+  EXPECT_TRUE(bild.Rgba.empty());
+
+  // Run-length 16 x 16: enough bytes for two full packets, but the first packet is raw and
+  // claims 128 pixels (512 bytes) that are not there.
+  std::vector<uint8_t> rle = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16, 0, 16, 0, 32, 0x28, 0x7F};
+  rle.resize(18 + 40, 0x11);
+  EXPECT_FALSE(TgaDekodieren(rle.data(), rle.size(), bild, &fehler));
+  EXPECT_EQ(fehler, "image file is cut short");
+}
+
+TEST(Tga, ColourMappedImagesDecode) {
+  // 2 x 1 pixels, a map of two 24-bit entries (blue, green, red order), first row at the top.
+  const std::vector<uint8_t> d = {0, 1, 1, 0, 0,    2,    0, 24, 0, 0, 0,    0, 2,
+                                  0, 1, 0, 8, 0x20, 0xFF, 0, 0,  0, 0, 0xFF, 1, 0};
+  TBildpixel bild;
+  std::string fehler;
+  ASSERT_TRUE(TgaDekodieren(d.data(), d.size(), bild, &fehler)) << fehler;
+  EXPECT_EQ(bild.Breite, 2);
+  EXPECT_EQ(bild.Hoehe, 1);
+  EXPECT_EQ(bild.Rgba, (std::vector<uint8_t>{255, 0, 0, 255, 0, 0, 255, 255}));
 }
 
 TEST_F(Zeichentest, TexturesLoadFromTgaWithMipmapsTopRowFirst) {

@@ -25,9 +25,24 @@ void TgaSchreiben(const std::string& datei, int32_t breite, int32_t hoehe,
   ASSERT_TRUE(TgaSpeichern(datei, breite, hoehe, rgba)) << datei;
 }
 
+namespace {
+
+// The test program's own folder below the system's temporary folder; it goes with everything
+// in it when the program ends, so a test run leaves nothing behind.
+struct TProzessordner {
+  const std::filesystem::path Pfad = std::filesystem::temp_directory_path() /
+                                     ("vandor-render-" + std::to_string(getpid()));
+  ~TProzessordner() {
+    std::error_code fehler;
+    std::filesystem::remove_all(Pfad, fehler);
+  }
+};
+
+} // namespace
+
 std::string TestOrdner(const std::string& name) {
-  const auto ordner = std::filesystem::temp_directory_path() /
-                      ("vandor-render-" + std::to_string(getpid()) + "-" + name);
+  static const TProzessordner prozess;
+  const auto ordner = prozess.Pfad / name;
   std::filesystem::remove_all(ordner);
   std::filesystem::create_directories(ordner);
   return ordner.string();

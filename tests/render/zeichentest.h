@@ -19,7 +19,7 @@ using TRgb = std::array<int, 3>;
 // An uncompressed 32-bit TGA file of 0xAARRGGBB pixels, first row at the top.
 void TgaSchreiben(const std::string& datei, int32_t breite, int32_t hoehe,
                   const std::vector<uint32_t>& rgba);
-// A fresh empty folder below the system's temporary folder.
+// A fresh empty folder below the system's temporary folder, removed when the program ends.
 std::string TestOrdner(const std::string& name);
 
 class Zeichentest : public ::testing::Test {

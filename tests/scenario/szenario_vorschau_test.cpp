@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "base/ziffern.h"
 #include "hilfen.h"
+#include "model/tabellen.h"
 
 namespace {
 
@@ -118,6 +122,89 @@ TEST(Uebersicht, LeereUndSeltsameSzenarien) {
   s.Kartenwerte[0] = 50000;
   EXPECT_FALSE(ErzeugeUebersicht(bild, s, false));
   EXPECT_EQ(bild.Breite, 0);
+}
+
+// The overview drawn plainly, every marker in turn: what the picture must look like.
+TRgbaBild Vorbild(const TSzenario& s, bool nurStartpunkte) {
+  const int32_t w = s.Kartenwerte[0], h = s.Kartenwerte[1];
+  const int32_t m = (w + h) / 400 + 1, s2 = (w + h) / 100 + 1;
+  TRgbaBild bild{w + 2 * m, h + 2 * m, {}};
+  bild.Pixel.assign(static_cast<std::size_t>(bild.Breite) * bild.Hoehe * 4, 255);
+  auto malen = [&](int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t farbe) {
+    for (int64_t x = std::max<int64_t>(x0, 0); x < std::min<int64_t>(x1, bild.Breite); ++x)
+      for (int64_t y = std::max<int64_t>(y0, 0); y < std::min<int64_t>(y1, bild.Hoehe); ++y)
+        for (int k = 0; k < 3; ++k)
+          bild.Pixel[(y * bild.Breite + x) * 4 + k] = static_cast<uint8_t>(farbe >> (8 * k));
+  };
+  malen(0, 0, bild.Breite, bild.Hoehe, 0);
+  for (int32_t x = 0; x < w && !nurStartpunkte; ++x)
+    for (int32_t y = 0; y < h; ++y) {
+      const uint8_t g = s.Zellen.Gelaende[x * h + y];
+      malen(x + m, y + m, x + m + 1, y + m + 1,
+            g < Gelaendeanzahl ? FarbeAusText(Gelaendetabelle[g].Farbe) : 0);
+    }
+  for (std::size_t i = 0; i < s.Startpunkte.size(); ++i) {
+    const int64_t x = s.Startpunkte[i].x, y = s.Startpunkte[i].y;
+    if (s2 > 1) malen(x - s2, y - s2, x + s2 + 2 * m, y + s2 + 2 * m, 0xFFFFFF);
+    malen(x - s2 + m, y - s2 + m, x + s2 + m, y + s2 + m, FarbeAusText(Spielerfarben[i % 12]));
+  }
+  return bild;
+}
+
+// The picture shrunk to fit seite x seite with its proportions kept, each pixel taken from
+// under its centre; a picture that fits stays as it is.
+TRgbaBild Verkleinert(const TRgbaBild& voll, int64_t seite) {
+  int64_t b = voll.Breite, h = voll.Hoehe;
+  if (b > seite || h > seite) {
+    if (seite * b / h <= seite) {
+      b = std::max<int64_t>(seite * voll.Breite / voll.Hoehe, 1);
+      h = seite;
+    } else {
+      b = seite;
+      h = std::max<int64_t>(seite * voll.Hoehe / voll.Breite, 1);
+    }
+  }
+  TRgbaBild bild{static_cast<int32_t>(b), static_cast<int32_t>(h), {}};
+  for (int64_t y = 0; y < h; ++y)
+    for (int64_t x = 0; x < b; ++x) {
+      const int64_t qx = (2 * x + 1) * voll.Breite / (2 * b);
+      const int64_t qy = (2 * y + 1) * voll.Hoehe / (2 * h);
+      const auto p = voll.Pixel.begin() + (qy * voll.Breite + qx) * 4;
+      bild.Pixel.insert(bild.Pixel.end(), p, p + 4);
+    }
+  return bild;
+}
+
+// Many markers on few cells, on the edges and off the picture; sizes from 1 x 1 to thin strips.
+TEST(Uebersicht, KleineBilderGleichenDemVollenBild) {
+  std::mt19937 zufall(9);
+  for (int runde = 0; runde < 120; ++runde) {
+    const int32_t w = runde == 0 ? 1 : runde == 1 ? 400 : 1 + zufall() % 300;
+    const int32_t h = runde == 0 ? 1 : runde == 1 ? 2 : 1 + zufall() % 200;
+    TSzenario s = Szenario(w, h, 0);
+    for (uint8_t& g : s.Zellen.Gelaende)
+      g = zufall() % 18;
+    const int32_t rand = (w + h) / 100 + 2 * ((w + h) / 400 + 1) + 2;
+    std::vector<TPunkt> orte(1 + zufall() % 20);
+    for (TPunkt& p : orte)
+      p = {static_cast<int32_t>(zufall() % (w + 2 * rand)) - rand,
+           static_cast<int32_t>(zufall() % (h + 2 * rand)) - rand};
+    for (int i = zufall() % 300; i > 0; --i)
+      s.Startpunkte.push_back(orte[zufall() % orte.size()]);
+    for (const bool nur : {false, true}) {
+      const TRgbaBild voll = Vorbild(s, nur);
+      TRgbaBild bild;
+      ASSERT_TRUE(ErzeugeUebersicht(bild, s, nur));
+      ASSERT_EQ(bild.Pixel, voll.Pixel) << w << "x" << h;
+      for (const int32_t seite : {145, 290, 37, 1}) {
+        const TRgbaBild klein = Verkleinert(voll, seite);
+        ASSERT_TRUE(ErzeugeVorschau(bild, s, nur, seite));
+        ASSERT_EQ(bild.Breite, klein.Breite);
+        ASSERT_EQ(bild.Hoehe, klein.Hoehe);
+        ASSERT_EQ(bild.Pixel, klein.Pixel) << w << "x" << h << " at " << seite;
+      }
+    }
+  }
 }
 
 TEST(Details, ZeilenInBeidenSprachen) {
