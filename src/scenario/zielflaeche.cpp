@@ -71,37 +71,40 @@ std::vector<TVersatz> Nachbarschaft(int32_t schritt, int32_t breite, int32_t hoe
   return liste;
 }
 
-// The offsets of a neighbourhood as bit masks over the words of TGesehen: for each position of a
-// cell within its word, the neighbouring cells fall into at most 3 x 3 words. A cell whose
-// neighbours are all looked at already then costs a few word operations instead of a test per
-// offset, which is what makes the wide steps of the larger fill sizes affordable.
-struct TWortmaske {
-  int32_t dwx = 0, dwy = 0;
-  uint64_t Maske = 0;
-};
-
-struct TMaskentafel {
-  TWortmaske Masken[64][9];
-  int32_t Anzahl[64] = {};
-};
-
-// Null when an offset reaches beyond the next word (steps above 8 cells).
-std::unique_ptr<TMaskentafel> Maskentafel(const std::vector<TVersatz>& versaetze) {
-  for (const TVersatz& v : versaetze)
-    if (std::abs(v.dx) > 8 || std::abs(v.dy) > 8) return nullptr;
-  auto tafel = std::make_unique<TMaskentafel>();
-  for (int32_t pos = 0; pos < 64; ++pos) {
-    uint64_t masken[3][3] = {};
-    for (const TVersatz& v : versaetze) {
-      const int32_t nx = (pos >> 3) + v.dx, ny = (pos & 7) + v.dy;
-      masken[(nx >> 3) + 1][(ny >> 3) + 1] |= uint64_t{1} << (((nx & 7) << 3) | (ny & 7));
-    }
-    for (int32_t i = 0; i < 3; ++i)
-      for (int32_t j = 0; j < 3; ++j)
-        if (masken[i][j] != 0)
-          tafel->Masken[pos][tafel->Anzahl[pos]++] = {i - 1, j - 1, masken[i][j]};
+// Moves the cells of an 8 x 8 word by (dx, dy), |dx| and |dy| at most 8, and adds them to the
+// 3 x 3 words around it (ziel[1][1] is the word itself).
+void Verschieben(uint64_t wort, int32_t dx, int32_t dy, uint64_t ziel[3][3]) {
+  constexpr uint64_t JedeSpalte = 0x0101010101010101;
+  // Within each column (a byte, y in its bits) first: the part that stays and the part that
+  // passes into the word above or below.
+  uint64_t teile[2] = {wort, 0};
+  int32_t nachbar = 1;
+  if (dy > 0) {
+    const uint64_t bleibt = (0xFFu >> dy) * JedeSpalte;
+    teile[0] = (wort & bleibt) << dy;
+    teile[1] = (wort & ~bleibt) >> (8 - dy);
+    nachbar = 2;
+  } else if (dy < 0) {
+    const uint64_t bleibt = ((0xFFu << -dy) & 0xFFu) * JedeSpalte;
+    teile[0] = (wort & bleibt) >> -dy;
+    teile[1] = (wort & ~bleibt) << (8 + dy);
+    nachbar = 0;
   }
-  return tafel;
+  for (int32_t i = 0; i < 2; ++i) {
+    const uint64_t v = teile[i];
+    const int32_t j = i == 0 ? 1 : nachbar;
+    if (v == 0) continue;
+    // Then whole columns across.
+    if (dx == 0) {
+      ziel[1][j] |= v;
+    } else if (dx > 0) {
+      if (dx < 8) ziel[1][j] |= v << (8 * dx);
+      ziel[2][j] |= v >> (8 * (8 - dx));
+    } else {
+      if (dx > -8) ziel[1][j] |= v >> (8 * -dx);
+      ziel[0][j] |= v << (8 * (8 + dx));
+    }
+  }
 }
 
 constexpr int32_t BlockBits = std::countr_zero(static_cast<uint32_t>(KartenBlockKante));
@@ -134,93 +137,174 @@ struct TBlockzeiger {
     const uint8_t* block = Lesen[Nummer(bx, by)];
     return block ? block[ImBlock(x, y)] : 0;
   }
+  // The cells of the 8 x 8 word from (x0, y0) (whole and on the grid) that have terrain g.
+  uint64_t Gleiche(int32_t x0, int32_t y0, uint8_t g) const {
+    const uint8_t* block = Lesen[Nummer(x0 >> BlockBits, y0 >> BlockBits)];
+    if (block == nullptr) return g == 0 ? ~uint64_t{0} : 0;
+    uint64_t maske = 0;
+    for (int32_t lx = 0; lx < 8; ++lx) {
+      const uint8_t* spalte = block + ImBlock(x0 + lx, y0);
+      for (int32_t ly = 0; ly < 8; ++ly)
+        maske |= uint64_t{spalte[ly] == g} << ((lx << 3) | ly);
+    }
+    return maske;
+  }
 };
 
-// The breadth-first search behind both the list and the fill. fund(x, y, gelaende) is called
-// once for every cell of the area as soon as it is found, the centre first; a cell's terrain is
-// read before fund sees it, and only cells already found are ever handed to fund, so fund may
-// change the terrain of the cells it is given. Keeps a bit per cell of the map and the cells of
-// the search's frontier, never the area itself.
-template <class TFund>
+// The breadth-first search behind both the list and the fill, over 8 x 8 words of cells: a word
+// of cells found since it was last taken from the queue is spread to its neighbour words all at
+// once with bit operations, so a cell costs a few operations, whatever the step. Words at the
+// map's edges, and steps beyond the next word, go cell by cell with wrapping and bounds.
+//
+// fund(x, y, gelaende) is called once for every cell of the area as soon as it is found, the
+// centre first, or fundWort(x0, y0, bits, gelaende) for the cells of an 8 x 8 word found at once
+// (all of that terrain); a cell's terrain is read before it is handed on, and only cells already
+// found are ever handed on, so these may change the terrain of the cells they are given. Keeps two
+// bits per cell of the map and the words of the search's frontier, never the area itself.
+template <class TFund, class TFundWort>
 int64_t Durchsuchen(const TKV& kv, const TZielbereich& b, const TRechteck& r,
-                    const TBlockzeiger& zeiger, TFund&& fund) {
+                    const TBlockzeiger& zeiger, TFund&& fund, TFundWort&& fundWort) {
   if (b.Art != zbZusammenhaengend) return 0;
   const TKarte& karte = kv.Karte;
   const int32_t breite = karte.Breite, hoehe = karte.Hoehe;
   const bool umbrechend = KarteUmbrechend(kv.Einstellungen);
   TPunkt mitte{r.Links, r.Oben};
   if (!AufKarte(kv, mitte)) return 0;
-  const uint8_t mitteGelaende = Gelaende(karte, mitte.x, mitte.y);
+  const uint8_t mitteGelaende = zeiger.Gelaende(mitte.x, mitte.y);
   if ((b.Bedingungen & zbMitteGeprueft) && !b.Gelaendemenge.test(mitteGelaende)) return 0;
 
   // Every cell of the map is in range when the range exceeds any distance on it.
   const bool alleInReichweite =
       static_cast<int64_t>(b.Reichweite) >= 100 * (static_cast<int64_t>(breite) + hoehe);
   const auto versaetze = Nachbarschaft(b.Schritt, breite, hoehe, umbrechend);
-  const auto tafel = Maskentafel(versaetze);
-  int32_t kx = 0, ky = 0;
-  for (const TVersatz& v : versaetze) {
-    kx = std::max(kx, std::abs(v.dx));
-    ky = std::max(ky, std::abs(v.dy));
-  }
-  TGesehen gesehen(breite, hoehe);
-  // The frontier: a queue whose used front part is dropped now and then.
-  std::vector<TPunkt> schlange;
+  bool inWorten = true;
+  for (const TVersatz& v : versaetze)
+    if (std::abs(v.dx) > 8 || std::abs(v.dy) > 8) inWorten = false;
+  // Words whose neighbour words are whole and on the map, so nothing wraps or falls off.
+  const int32_t ganzeX = breite / 8, ganzeY = hoehe / 8;
+  // With one terrain and no range to check, a word's cells are tested all at once.
+  const bool einGelaende = alleInReichweite && b.Gelaendemenge.count() == 1;
+  uint8_t gesucht = 0;
+  while (einGelaende && !b.Gelaendemenge.test(gesucht))
+    ++gesucht;
+
+  TGesehen gesehen(breite, hoehe); // looked at: found, or of the wrong terrain or out of range
+  TGesehen offen(breite, hoehe);   // found, its neighbours not yet looked at
+  struct TWort {
+    int32_t wx, wy;
+  };
+  // The queue of words with open cells; its used front part is dropped now and then.
+  std::vector<TWort> schlange;
   schlange.reserve(4096);
   std::size_t kopf = 0;
+  int64_t anzahl = 0;
 
-  int64_t anzahl = 1;
-  gesehen.Markieren(mitte.x, mitte.y);
-  fund(mitte.x, mitte.y, mitteGelaende);
-  schlange.push_back(mitte);
-
+  auto gefunden = [&](int32_t x, int32_t y, uint8_t g) {
+    ++anzahl;
+    fund(x, y, g);
+    uint64_t& wort = offen.Wort(x >> 3, y >> 3);
+    if (wort == 0) schlange.push_back({x >> 3, y >> 3});
+    wort |= uint64_t{1} << (((x & 7) << 3) | (y & 7));
+  };
   auto pruefen = [&](int32_t x, int32_t y) {
     const uint8_t g = zeiger.Gelaende(x, y);
     if (!b.Gelaendemenge.test(g)) return;
     if (!alleInReichweite && Entfernung(kv, mitte, TPunkt{x, y}) * 100 > b.Reichweite) return;
-    ++anzahl;
-    fund(x, y, g);
-    schlange.push_back({x, y});
+    gefunden(x, y, g);
   };
 
+  // The cells of a whole word on the map that belong to the area when reached.
+  auto passende = [&](int32_t x0, int32_t y0) {
+    if (einGelaende) return zeiger.Gleiche(x0, y0, gesucht);
+    uint64_t maske = 0;
+    for (int32_t bit = 0; bit < 64; ++bit) {
+      const TPunkt p{x0 + (bit >> 3), y0 + (bit & 7)};
+      if (b.Gelaendemenge.test(zeiger.Gelaende(p.x, p.y)) &&
+          (alleInReichweite || Entfernung(kv, mitte, p) * 100 <= b.Reichweite))
+        maske |= uint64_t{1} << bit;
+    }
+    return maske;
+  };
+  // Hands on cells of a word found at once (not entered as open: the caller does that).
+  auto wortGefunden = [&](int32_t x0, int32_t y0, uint64_t bits) {
+    if (bits == 0) return;
+    anzahl += std::popcount(bits);
+    if (einGelaende) {
+      fundWort(x0, y0, bits, gesucht);
+      return;
+    }
+    for (; bits != 0; bits &= bits - 1) {
+      const int bit = std::countr_zero(bits);
+      const int32_t x = x0 + (bit >> 3), y = y0 + (bit & 7);
+      fund(x, y, zeiger.Gelaende(x, y));
+    }
+  };
+
+  gesehen.Markieren(mitte.x, mitte.y);
+  gefunden(mitte.x, mitte.y, mitteGelaende);
   while (kopf < schlange.size()) {
-    const TPunkt q = schlange[kopf++];
+    const TWort w = schlange[kopf++];
     if (kopf >= 65536 && kopf * 2 >= schlange.size()) {
       schlange.erase(schlange.begin(), schlange.begin() + static_cast<std::ptrdiff_t>(kopf));
       kopf = 0;
     }
-    if (tafel && q.x >= kx && q.x + kx < breite && q.y >= ky && q.y + ky < hoehe) {
-      // Every neighbour lies on the map without wrapping: whole words at a time.
-      const int32_t wx = q.x >> 3, wy = q.y >> 3, pos = ((q.x & 7) << 3) | (q.y & 7);
-      for (int32_t i = 0; i < tafel->Anzahl[pos]; ++i) {
-        const TWortmaske& m = tafel->Masken[pos][i];
-        uint64_t& wort = gesehen.Wort(wx + m.dwx, wy + m.dwy);
-        uint64_t neu = m.Maske & ~wort;
-        wort |= neu;
-        const int32_t x0 = (wx + m.dwx) << 3, y0 = (wy + m.dwy) << 3;
-        while (neu != 0) {
-          const int bit = std::countr_zero(neu);
-          neu &= neu - 1;
-          pruefen(x0 + (bit >> 3), y0 + (bit & 7));
-        }
+    uint64_t& offenesWort = offen.Wort(w.wx, w.wy);
+    const uint64_t neu = offenesWort;
+    offenesWort = 0;
+    if (inWorten && w.wx >= 1 && w.wy >= 1 && w.wx + 1 < ganzeX && w.wy + 1 < ganzeY) {
+      // Spreads through the word itself until it is closed, gathering what passes into the
+      // neighbour words, which then each take what reaches them in one go.
+      uint64_t ziel[3][3] = {};
+      uint64_t& mitteGesehen = gesehen.Wort(w.wx, w.wy);
+      const uint64_t mittePassend = passende(w.wx << 3, w.wy << 3);
+      for (uint64_t welle = neu; welle != 0;) {
+        uint64_t schritt[3][3] = {};
+        for (const TVersatz& v : versaetze)
+          Verschieben(welle, v.dx, v.dy, schritt);
+        for (int32_t i = 0; i < 3; ++i)
+          for (int32_t j = 0; j < 3; ++j)
+            ziel[i][j] |= schritt[i][j];
+        const uint64_t innen = schritt[1][1] & ~mitteGesehen;
+        mitteGesehen |= innen;
+        welle = innen & mittePassend;
+        wortGefunden(w.wx << 3, w.wy << 3, welle);
       }
+      for (int32_t i = 0; i < 3; ++i)
+        for (int32_t j = 0; j < 3; ++j) {
+          if (i == 1 && j == 1) continue;
+          uint64_t& wort = gesehen.Wort(w.wx + i - 1, w.wy + j - 1);
+          const uint64_t kandidaten = ziel[i][j] & ~wort;
+          if (kandidaten == 0) continue;
+          wort |= kandidaten;
+          const int32_t x0 = (w.wx + i - 1) << 3, y0 = (w.wy + j - 1) << 3;
+          const uint64_t treffer = kandidaten & passende(x0, y0);
+          if (treffer == 0) continue;
+          wortGefunden(x0, y0, treffer);
+          uint64_t& auf = offen.Wort(x0 >> 3, y0 >> 3);
+          if (auf == 0) schlange.push_back({x0 >> 3, y0 >> 3});
+          auf |= treffer;
+        }
       continue;
     }
-    for (const TVersatz& v : versaetze) {
-      int32_t x = q.x + v.dx, y = q.y + v.dy;
-      if (umbrechend) {
-        if (x < 0)
-          x += breite;
-        else if (x >= breite)
-          x -= breite;
-        if (y < 0)
-          y += hoehe;
-        else if (y >= hoehe)
-          y -= hoehe;
-      } else if (x < 0 || x >= breite || y < 0 || y >= hoehe) {
-        continue;
+    for (uint64_t rest = neu; rest != 0; rest &= rest - 1) {
+      const int bit = std::countr_zero(rest);
+      const int32_t qx = (w.wx << 3) + (bit >> 3), qy = (w.wy << 3) + (bit & 7);
+      for (const TVersatz& v : versaetze) {
+        int32_t x = qx + v.dx, y = qy + v.dy;
+        if (umbrechend) {
+          if (x < 0)
+            x += breite;
+          else if (x >= breite)
+            x -= breite;
+          if (y < 0)
+            y += hoehe;
+          else if (y >= hoehe)
+            y -= hoehe;
+        } else if (x < 0 || x >= breite || y < 0 || y >= hoehe) {
+          continue;
+        }
+        if (!gesehen.Markieren(x, y)) pruefen(x, y);
       }
-      if (!gesehen.Markieren(x, y)) pruefen(x, y);
     }
   }
   return anzahl;
@@ -236,9 +320,16 @@ int32_t ZielflaecheBerechnen(const TKV& kv, const TZielbereich& b, const TRechte
                              TZielflaeche& aus) {
   aus.clear();
   try {
-    Durchsuchen(kv, b, r, TBlockzeiger(kv.Karte), [&](int32_t x, int32_t y, uint8_t) {
+    auto fund = [&](int32_t x, int32_t y, uint8_t) {
       aus.push_back({x, y, aus.empty() ? b.Anteil : 0});
-    });
+    };
+    Durchsuchen(kv, b, r, TBlockzeiger(kv.Karte), fund,
+                [&](int32_t x0, int32_t y0, uint64_t bits, uint8_t g) {
+                  for (; bits != 0; bits &= bits - 1) {
+                    const int bit = std::countr_zero(bits);
+                    fund(x0 + (bit >> 3), y0 + (bit & 7), g);
+                  }
+                });
   } catch (const std::exception&) {
     aus.clear();
     aus.shrink_to_fit();
@@ -252,14 +343,26 @@ int64_t ZielflaecheFuellen(TKV& kv, const TZielbereich& b, const TRechteck& r, u
   TBlockzeiger zeiger(karte);
   // The blocks made this map's own so far; their reading address is then the writable one.
   std::vector<uint8_t*> schreiben(zeiger.Lesen.size());
-  return Durchsuchen(kv, b, r, zeiger, [&](int32_t x, int32_t y, uint8_t bisher) {
-    // An unchanged cell is not written, so its block stays shared with the snapshots.
-    if (bisher == gelaende) return;
-    const int32_t bx = x >> BlockBits, by = y >> BlockBits;
-    if (bx >= zeiger.BloeckeX || by >= zeiger.BloeckeY) return;
+  auto block = [&](int32_t bx, int32_t by) -> uint8_t* {
+    if (bx >= zeiger.BloeckeX || by >= zeiger.BloeckeY) return nullptr;
     const std::size_t nummer = zeiger.Nummer(bx, by);
-    uint8_t*& block = schreiben[nummer];
-    if (block == nullptr) zeiger.Lesen[nummer] = block = GelaendeBlockAendern(karte, bx, by);
-    block[ImBlock(x, y)] = gelaende;
-  });
+    uint8_t*& zeile = schreiben[nummer];
+    if (zeile == nullptr) zeiger.Lesen[nummer] = zeile = GelaendeBlockAendern(karte, bx, by);
+    return zeile;
+  };
+  return Durchsuchen(
+      kv, b, r, zeiger,
+      [&](int32_t x, int32_t y, uint8_t bisher) {
+        // An unchanged cell is not written, so its block stays shared with the snapshots.
+        if (bisher == gelaende) return;
+        if (uint8_t* ziel = block(x >> BlockBits, y >> BlockBits)) ziel[ImBlock(x, y)] = gelaende;
+      },
+      [&](int32_t x0, int32_t y0, uint64_t bits, uint8_t bisher) {
+        if (bisher == gelaende) return;
+        uint8_t* ziel = block(x0 >> BlockBits, y0 >> BlockBits);
+        for (; bits != 0; bits &= bits - 1) {
+          const int bit = std::countr_zero(bits);
+          ziel[ImBlock(x0 + (bit >> 3), y0 + (bit & 7))] = gelaende;
+        }
+      });
 }
