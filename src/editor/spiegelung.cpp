@@ -7,6 +7,7 @@
 #include "editor/aufbau.h"
 #include "editor/meldung.h"
 #include "editor/sicht.h"
+#include "model/einstellungen.h"
 #include "scenario/geometrie.h"
 
 const char* const Spiegelartnamen[4][2] = {
@@ -61,6 +62,41 @@ void Waagerecht(TKV& kv, uint8_t richtung) {
   }
 }
 
+// Kind 2 where no image wraps (a map that does not wrap, or one no higher than wide): the images
+// of the visited cells that lie on the map are the cells of the top left square of side
+// min(W, H), so the mirroring is a transpose of that square, one triangle onto the other. No
+// cell is both read and written, so the order does not matter, and it runs block by block: each
+// block of the target triangle is built from its transposed partner in a small buffer, which
+// stays in the cache, and written only when it changes (unchanged blocks stay shared with the
+// snapshots).
+void Transponieren(TKarte& karte, uint8_t richtung) {
+  constexpr int32_t K = KartenBlockKante;
+  const int32_t seite =
+      std::min({karte.Breite, karte.Hoehe, FelderBreite(karte), FelderHoehe(karte)});
+  const int32_t bloecke =
+      std::min({(seite + K - 1) / K, BloeckeBreite(karte), BloeckeHoehe(karte)});
+  static const uint8_t nullen[K * K] = {};
+  std::vector<uint8_t> neu(K * K);
+  for (int32_t a = 0; a < bloecke; ++a)
+    for (int32_t b = a; b < bloecke; ++b) {
+      // Direction 0 writes the cells above the diagonal (y < x), direction 1 those below.
+      const int32_t zx = richtung == 0 ? b : a, zy = richtung == 0 ? a : b;
+      const uint8_t* quelle = GelaendeBlock(karte, zy, zx);
+      const uint8_t* bisher = GelaendeBlock(karte, zx, zy);
+      if (quelle == nullptr) quelle = nullen;
+      if (bisher == nullptr) bisher = nullen;
+      std::copy(bisher, bisher + K * K, neu.begin());
+      const int32_t breite = std::min(K, seite - zx * K), hoehe = std::min(K, seite - zy * K);
+      for (int32_t lx = 0; lx < breite; ++lx)
+        for (int32_t ly = 0; ly < hoehe; ++ly) {
+          if (a == b && (richtung == 0 ? ly >= lx : ly <= lx)) continue;
+          neu[lx * K + ly] = quelle[ly * K + lx];
+        }
+      if (!std::equal(neu.begin(), neu.end(), bisher))
+        std::copy(neu.begin(), neu.end(), GelaendeBlockAendern(karte, zx, zy));
+    }
+}
+
 // Kinds 2 and 3: the cells with y >= x and their images across a diagonal, cell by cell in the
 // visiting order (both cells of a pair may be visited).
 void Diagonal(TKV& kv, uint8_t art, uint8_t richtung) {
@@ -89,6 +125,11 @@ void KarteSpiegeln(TKV& kv, uint8_t art, uint8_t richtung) {
     Waagerecht(kv, richtung);
     break;
   case 2:
+    if (!KarteUmbrechend(kv.Einstellungen) || kv.Karte.Hoehe <= kv.Karte.Breite)
+      Transponieren(kv.Karte, richtung);
+    else
+      Diagonal(kv, art, richtung);
+    break;
   case 3:
     Diagonal(kv, art, richtung);
     break;
