@@ -3,17 +3,16 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
-#include <memory>
 #include <new>
 
 #include "model/einstellungen.h"
 
 namespace {
 
-// Which cells have been looked at: a bit per cell, each 64-bit word holding a square of 8 x 8
-// cells, so that the neighbours of a cell mostly share its word and its cache line. The memory
-// comes zeroed from the system and untouched pages cost nothing, so a small area on a huge map
-// stays cheap.
+// A bit per cell (which cells have been looked at, which are found but not yet spread from), each
+// 64-bit word holding a square of 8 x 8 cells, so that the neighbours of a cell mostly share its
+// word and its cache line. The memory comes zeroed from the system and untouched pages cost
+// nothing, so a small area on a huge map stays cheap.
 class TGesehen {
 public:
   TGesehen(int32_t breite, int32_t hoehe)
