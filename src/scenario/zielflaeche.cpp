@@ -70,39 +70,58 @@ std::vector<TVersatz> Nachbarschaft(int32_t schritt, int32_t breite, int32_t hoe
   return liste;
 }
 
-// Moves the cells of an 8 x 8 word by (dx, dy), |dx| and |dy| at most 8, and adds them to the
-// 3 x 3 words around it (ziel[1][1] is the word itself).
-void Verschieben(uint64_t wort, int32_t dx, int32_t dy, uint64_t ziel[3][3]) {
-  constexpr uint64_t JedeSpalte = 0x0101010101010101;
-  // Within each column (a byte, y in its bits) first: the part that stays and the part that
-  // passes into the word above or below.
-  uint64_t teile[2] = {wort, 0};
-  int32_t nachbar = 1;
-  if (dy > 0) {
-    const uint64_t bleibt = (0xFFu >> dy) * JedeSpalte;
-    teile[0] = (wort & bleibt) << dy;
-    teile[1] = (wort & ~bleibt) >> (8 - dy);
-    nachbar = 2;
-  } else if (dy < 0) {
-    const uint64_t bleibt = ((0xFFu << -dy) & 0xFFu) * JedeSpalte;
-    teile[0] = (wort & bleibt) >> -dy;
-    teile[1] = (wort & ~bleibt) << (8 + dy);
-    nachbar = 0;
-  }
-  for (int32_t i = 0; i < 2; ++i) {
-    const uint64_t v = teile[i];
-    const int32_t j = i == 0 ? 1 : nachbar;
-    if (v == 0) continue;
-    // Then whole columns across.
-    if (dx == 0) {
-      ziel[1][j] |= v;
-    } else if (dx > 0) {
-      if (dx < 8) ziel[1][j] |= v << (8 * dx);
-      ziel[2][j] |= v >> (8 * (8 - dx));
-    } else {
-      if (dx > -8) ziel[1][j] |= v >> (8 * -dx);
-      ziel[0][j] |= v << (8 * (8 + dx));
+// The neighbourhood as columns of offsets: (dx, -h ... h) for each dx. Empty when it does not
+// have that shape or reaches beyond the next 8 x 8 word; the search then goes cell by cell.
+struct TSpaltenversatz {
+  int32_t dx, h;
+};
+
+std::vector<TSpaltenversatz> Spaltenversaetze(const std::vector<TVersatz>& versaetze) {
+  std::vector<TSpaltenversatz> spalten;
+  for (int32_t dx = -8; dx <= 8; ++dx) {
+    int32_t h = -1, anzahl = 0;
+    for (const TVersatz& v : versaetze) {
+      if (std::abs(v.dx) > 8 || std::abs(v.dy) > 8) return {};
+      if (v.dx != dx) continue;
+      h = std::max(h, std::abs(v.dy));
+      ++anzahl;
     }
+    if (h < 0) continue;
+    // Every dy from -h to h (the cell itself not listed).
+    if (anzahl != 2 * h + (dx == 0 ? 0 : 1)) return {};
+    spalten.push_back({dx, h});
+  }
+  return spalten;
+}
+
+// Spreads the cells of an 8 x 8 word (x in its bytes, y in their bits) by up to h rows up and
+// down: teile[1] within the word, teile[0] into the word above, teile[2] into the one below.
+void Ausdehnen(uint64_t wort, int32_t h, uint64_t teile[3]) {
+  constexpr uint64_t JedeSpalte = 0x0101010101010101;
+  teile[0] = 0;
+  teile[1] = wort;
+  teile[2] = 0;
+  for (int32_t dy = 1; dy <= h; ++dy) {
+    const uint64_t bleibtAbwaerts = (0xFFu >> dy) * JedeSpalte;
+    teile[1] |= (wort & bleibtAbwaerts) << dy;
+    teile[2] |= (wort & ~bleibtAbwaerts) >> (8 - dy);
+    const uint64_t bleibtAufwaerts = ((0xFFu << dy) & 0xFFu) * JedeSpalte;
+    teile[1] |= (wort & bleibtAufwaerts) >> dy;
+    teile[0] |= (wort & ~bleibtAufwaerts) << (8 - dy);
+  }
+}
+
+// Moves the cells of a word dx columns across (|dx| at most 8) into the words of row j of ziel.
+void Verschieben(uint64_t v, int32_t dx, int32_t j, uint64_t ziel[3][3]) {
+  if (v == 0) return;
+  if (dx == 0) {
+    ziel[1][j] |= v;
+  } else if (dx > 0) {
+    if (dx < 8) ziel[1][j] |= v << (8 * dx);
+    ziel[2][j] |= v >> (8 * (8 - dx));
+  } else {
+    if (dx > -8) ziel[1][j] |= v >> (8 * -dx);
+    ziel[0][j] |= v << (8 * (8 + dx));
   }
 }
 
@@ -176,9 +195,8 @@ int64_t Durchsuchen(const TKV& kv, const TZielbereich& b, const TRechteck& r,
   const bool alleInReichweite =
       static_cast<int64_t>(b.Reichweite) >= 100 * (static_cast<int64_t>(breite) + hoehe);
   const auto versaetze = Nachbarschaft(b.Schritt, breite, hoehe, umbrechend);
-  bool inWorten = true;
-  for (const TVersatz& v : versaetze)
-    if (std::abs(v.dx) > 8 || std::abs(v.dy) > 8) inWorten = false;
+  const auto spalten = Spaltenversaetze(versaetze);
+  const bool inWorten = !spalten.empty();
   // Words whose neighbour words are whole and on the map, so nothing wraps or falls off.
   const int32_t ganzeX = breite / 8, ganzeY = hoehe / 8;
   // With one terrain and no range to check, a word's cells are tested all at once.
@@ -258,8 +276,14 @@ int64_t Durchsuchen(const TKV& kv, const TZielbereich& b, const TRechteck& r,
       const uint64_t mittePassend = passende(w.wx << 3, w.wy << 3);
       for (uint64_t welle = neu; welle != 0;) {
         uint64_t schritt[3][3] = {};
-        for (const TVersatz& v : versaetze)
-          Verschieben(welle, v.dx, v.dy, schritt);
+        uint64_t teile[9][3]; // by h, each filled when first needed
+        bool gebildet[9] = {};
+        for (const TSpaltenversatz& sp : spalten) {
+          if (!gebildet[sp.h]) Ausdehnen(welle, sp.h, teile[sp.h]);
+          gebildet[sp.h] = true;
+          for (int32_t j = 0; j < 3; ++j)
+            Verschieben(teile[sp.h][j], sp.dx, j, schritt);
+        }
         for (int32_t i = 0; i < 3; ++i)
           for (int32_t j = 0; j < 3; ++j)
             ziel[i][j] |= schritt[i][j];
