@@ -74,16 +74,17 @@ void Ausfuellen(TKV& kv, TPunkt c, int32_t s, uint8_t gelaende) {
   bereich.Reichweite = static_cast<int32_t>(
       std::min<int64_t>((int64_t{kv.Karte.Breite} + kv.Karte.Hoehe) * 100, INT32_MAX));
   bereich.Schritt = Fuellschritte[s];
-  bereich.Gelaendemenge.set(Gelaende(kv.Karte, c.x, c.y));
-  TZielflaeche flaeche;
+  const uint8_t alt = Gelaende(kv.Karte, c.x, c.y);
+  // Every cell of the area has the clicked cell's terrain: painting that changes nothing.
+  if (alt == gelaende) return;
+  bereich.Gelaendemenge.set(alt);
   try {
-    ZielflaecheBerechnen(kv, bereich, Rechteck(c, c), flaeche);
+    ZielflaecheFuellen(kv, bereich, Rechteck(c, c), gelaende);
   } catch (const std::bad_alloc&) {
-    // The area of a whole huge map may not fit in memory; the map is still untouched then.
-    return;
+    // The bit per cell is taken before any cell is painted, so the map is then untouched; only
+    // a frontier that cannot grow later stops the fill part way (the undo snapshot holds the
+    // map as it was).
   }
-  for (const TZielpunkt& z : flaeche)
-    Malen(kv, {z.x, z.y}, gelaende);
 }
 
 void KreisAusfuellen(TKV& kv, TPunkt c, int32_t s, uint8_t gelaende) {

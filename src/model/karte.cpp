@@ -238,6 +238,31 @@ void SpalteSchreiben(TKarte& karte, int32_t x, const uint8_t* quelle) {
   }
 }
 
+static_assert(KartenBlockKante == BlockKante);
+
+int32_t BloeckeBreite(const TKarte& karte) {
+  const TSpeicher* sp = SpeicherVon(karte);
+  return sp ? sp->BloeckeX : 0;
+}
+
+int32_t BloeckeHoehe(const TKarte& karte) {
+  const TSpeicher* sp = SpeicherVon(karte);
+  return sp ? sp->BloeckeY : 0;
+}
+
+const uint8_t* GelaendeBlock(const TKarte& karte, int32_t bx, int32_t by) {
+  const TSpeicher* sp = SpeicherVon(karte);
+  if (sp == nullptr || bx < 0 || by < 0 || bx >= sp->BloeckeX || by >= sp->BloeckeY) return nullptr;
+  const TBlock* block = sp->Bloecke[bx * sp->BloeckeY + by].get();
+  return block ? block->Gelaende : nullptr;
+}
+
+uint8_t* GelaendeBlockAendern(TKarte& karte, int32_t bx, int32_t by) {
+  const TSpeicher* sp = SpeicherVon(karte);
+  if (sp == nullptr || bx < 0 || by < 0 || bx >= sp->BloeckeX || by >= sp->BloeckeY) return nullptr;
+  return BlockSchreibbar(SpeicherSchreibbar(karte.Felder), bx * sp->BloeckeY + by).Gelaende;
+}
+
 TSpielFeld FeldLesen(const TKarte& karte, int32_t x, int32_t y) {
   TSpielFeld feld;
   const TSpeicher* sp = SpeicherVon(karte);

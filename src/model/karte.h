@@ -14,11 +14,11 @@
 
 #include "base/punkt.h"
 
-constexpr uint8_t zaStartpunkt = 1;  // a player's start position; Wert = player number
-constexpr uint8_t zaRohstoff = 2;    // a resource deposit; Wert = amount
+constexpr uint8_t zaStartpunkt = 1; // a player's start position; Wert = player number
+constexpr uint8_t zaRohstoff = 2;   // a resource deposit; Wert = amount
 
-constexpr uint8_t zsAktiv = 1;     // Status bit 0: the state is active
-constexpr uint8_t zsErzeugt = 2;   // Status bit 1: made by the generator or the loader
+constexpr uint8_t zsAktiv = 1;   // Status bit 0: the state is active
+constexpr uint8_t zsErzeugt = 2; // Status bit 1: made by the generator or the loader
 
 struct TFeldZustand {
   uint8_t Art = 0;
@@ -36,15 +36,15 @@ using TFeldZustaende = std::vector<TFeldZustand>;
 struct TSpielFeld {
   TFeldZustaende Zustaende;
   uint8_t Gelaende = 0;
-  int32_t Spielwerte[4] = {0, 0, 0, 0};  // game-only, carried unread
-  uint8_t Spielbyte = 0;                 // game-only, carried unread
+  int32_t Spielwerte[4] = {0, 0, 0, 0}; // game-only, carried unread
+  uint8_t Spielbyte = 0;                // game-only, carried unread
   friend bool operator==(const TSpielFeld&, const TSpielFeld&) = default;
 };
 
 // The cell grid. Opaque: use the functions below.
 class TFelder {
 public:
-  struct TSpeicher;  // defined in the implementation
+  struct TSpeicher; // defined in the implementation
   std::shared_ptr<const TSpeicher> Speicher;
 };
 
@@ -83,6 +83,21 @@ void GelaendeSetzen(TKarte& karte, int32_t x, int32_t y, uint8_t gelaende);
 // Bulk access to one column: FelderHoehe bytes of terrain, y from 0.
 void SpalteLesen(const TKarte& karte, int32_t x, uint8_t* ziel);
 void SpalteSchreiben(TKarte& karte, int32_t x, const uint8_t* quelle);
+
+// Block-wise access to the terrain, for work over large parts of the map. The grid is cut into
+// square blocks of KartenBlockKante cells a side; block (bx, by) holds the cells from
+// (bx * KartenBlockKante, by * KartenBlockKante), cell (lx, ly) of the block at
+// lx * KartenBlockKante + ly. Cells of a block beyond the grid's sides are not part of the map.
+constexpr int32_t KartenBlockKante = 64;
+int32_t BloeckeBreite(const TKarte& karte); // blocks across
+int32_t BloeckeHoehe(const TKarte& karte);  // blocks down
+// The terrain of a block for reading; null for a block of fresh cells (all terrain 0) and off
+// the grid. Valid until the next change or copy of the map.
+const uint8_t* GelaendeBlock(const TKarte& karte, int32_t bx, int32_t by);
+// The terrain of a block for writing: the block becomes this map's own (copies of the map are
+// not affected). Null off the grid. Valid until the map is copied or its grid is replaced; other
+// changes, also through this function, leave it valid.
+uint8_t* GelaendeBlockAendern(TKarte& karte, int32_t bx, int32_t by);
 
 // A whole cell as a value (states, terrain and game-only values).
 TSpielFeld FeldLesen(const TKarte& karte, int32_t x, int32_t y);

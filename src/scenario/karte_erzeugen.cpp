@@ -67,6 +67,56 @@ void StartpunkteSetzen(TKarte& karte, int32_t breite, int32_t hoehe, int32_t anz
   }
 }
 
+// Random maps do not repeat. The generator's whole state that changes is one number, Saat, so
+// once Saat comes back to an earlier value its draws repeat for ever; the specified generator
+// falls into cycles of a few thousand steps, and with Faktor 0 into a cycle of one. While a map's
+// terrain is drawn, Brent's method watches Saat: after every draw Saat is compared with a saved
+// value, which is renewed after 1, 2, 4, 8, ... draws, so a cycle is noticed within about two of
+// its lengths after entering it, at the cost of a comparison a draw. On noticing one, the
+// generator gets a new state derived from its present one alone (Neuzustand, in the ranges that
+// seeding draws from, with Faktor never 0) and the watch starts afresh. A map whose draws never
+// come back to an earlier state is therefore the plain draw cell for cell, and the same starting
+// state always gives the same map.
+TZufallsgenerator Neuzustand(const TZufallsgenerator& g) {
+  uint64_t z = (uint64_t{static_cast<uint32_t>(g.Saat)} << 32 | static_cast<uint32_t>(g.Faktor)) ^
+               (uint64_t{static_cast<uint32_t>(g.Summand)} << 32 | static_cast<uint32_t>(g.Modul));
+  auto naechste = [&z] { // splitmix64
+    z += 0x9E3779B97F4A7C15;
+    uint64_t v = z;
+    v = (v ^ (v >> 30)) * 0xBF58476D1CE4E5B9;
+    v = (v ^ (v >> 27)) * 0x94D049BB133111EB;
+    return v ^ (v >> 31);
+  };
+  TZufallsgenerator neu;
+  neu.Saat = static_cast<int32_t>(naechste() % 1000000000);
+  neu.Faktor = static_cast<int32_t>(1 + naechste() % 31622);
+  neu.Summand = static_cast<int32_t>(naechste() % 1000000000);
+  neu.Modul = static_cast<int32_t>(500000000 + naechste() % 500000000);
+  return neu;
+}
+
+struct TWiederholungswache {
+  int32_t Gemerkt = 0;
+  uint64_t Spanne = 1;
+  uint64_t Schritte = 0;
+
+  explicit TWiederholungswache(const TZufallsgenerator& g) : Gemerkt(g.Saat) {}
+  // After every draw.
+  void Pruefen(TZufallsgenerator& g) {
+    ++Schritte;
+    if (g.Saat == Gemerkt) {
+      g = Neuzustand(g);
+      Gemerkt = g.Saat;
+      Spanne = 1;
+      Schritte = 0;
+    } else if (Schritte == Spanne) {
+      Gemerkt = g.Saat;
+      Spanne *= 2;
+      Schritte = 0;
+    }
+  }
+};
+
 } // namespace
 
 uint8_t GelaendeZiehen(TZufallsgenerator& g, const int32_t gewichte[16]) {
@@ -111,14 +161,17 @@ bool KarteErzeugen(TKV& kv, const TKartenParameter& p) {
     }
 
     TZufallsgenerator& generator = kv.Zufall.Generator;
+    TWiederholungswache wache(generator);
     for (int32_t x = 0; x < p.Breite; ++x) {
       if (p.Verfahren == kvFuellen) {
         std::fill(spalte.begin(), spalte.end(), p.Gelaende);
       } else if (p.Verfahren == kvLandschaft) {
         const int32_t summe = static_cast<int32_t>(wahl.size());
-        for (int32_t y = 0; y < p.Hoehe; ++y)
+        for (int32_t y = 0; y < p.Hoehe; ++y) {
           spalte[y] = wahl.empty() ? GelaendeZiehen(generator, gewichte)
                                    : wahl[Zufallszahl(generator, summe)];
+          wache.Pruefen(generator);
+        }
       }
       if (p.Verfahren == kvFuellen || p.Verfahren == kvLandschaft)
         SpalteSchreiben(karte, x, spalte.data());

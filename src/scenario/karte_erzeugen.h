@@ -26,7 +26,10 @@ constexpr uint8_t kvLandschaft = 1;
 uint8_t GelaendeZiehen(TZufallsgenerator& g, const int32_t gewichte[16]);
 
 // Rebuilds kv.Karte from the request. The terrain draw takes its numbers from the game generator
-// (kv.Zufall.Generator), deposits and start positions from the standard random source.
+// (kv.Zufall.Generator), deposits and start positions from the standard random source. When the
+// generator's state comes back to an earlier value during the draw, the generator is given a new
+// state derived from the old one, so a large map never repeats a pattern; up to that point the
+// map is the plain draw, and the same starting state always gives the same map.
 // Returns false when the map could not be built as asked: out of memory (the map is then empty)
 // or more start positions than cells (the map is built, but no start position is placed).
 bool KarteErzeugen(TKV& kv, const TKartenParameter& p);

@@ -39,3 +39,10 @@ void ZielbereichLeeren(TZielbereich& b);
 // size of the area, not of the map.
 int32_t ZielflaecheBerechnen(const TKV& kv, const TZielbereich& b, const TRechteck& r,
                              TZielflaeche& aus);
+// Gives every cell of the same area the terrain gelaende, each cell as soon as the search finds
+// it, without keeping a list: besides the map it needs two bits per cell (25 MB on the largest
+// map) and the search's frontier.
+// Cells that have the terrain already are not written. Returns the number of cells in the area;
+// throws std::bad_alloc when even that memory is missing (before any cell is painted, unless the
+// frontier itself cannot grow).
+int64_t ZielflaecheFuellen(TKV& kv, const TZielbereich& b, const TRechteck& r, uint8_t gelaende);

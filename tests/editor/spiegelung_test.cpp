@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <random>
 
 #include "editor_hilfe.h"
+#include "scenario/geometrie.h"
 
 namespace {
 
@@ -81,6 +83,43 @@ TEST(Spiegelung, Diagonals) {
   KarteSpiegeln(r.KV, 3, 0);
   EXPECT_EQ(r.G(0, 0), M(0, 0));
   EXPECT_EQ(r.G(7, 0), M(0, 3));
+}
+
+// The diagonals cell by cell in the visiting order, exactly as the mirroring is described.
+void DiagonalZelleFuerZelle(TKV& kv, uint8_t art, uint8_t richtung) {
+  const int32_t w = kv.Karte.Breite, h = kv.Karte.Hoehe;
+  for (int32_t x = 0; x < w; ++x)
+    for (int32_t y = x; y < h; ++y) {
+      TPunkt p = art == 2 ? TPunkt{y, x} : TPunkt{w - y, h - x};
+      if (!AufKarte(kv, p)) continue;
+      const TPunkt von = richtung == 0 ? TPunkt{x, y} : p;
+      const TPunkt nach = richtung == 0 ? p : TPunkt{x, y};
+      GelaendeSetzen(kv.Karte, nach.x, nach.y, Gelaende(kv.Karte, von.x, von.y));
+    }
+}
+
+TEST(Spiegelung, DiagonalsEqualTheCellByCellCopy) {
+  std::mt19937 zufall(99);
+  const TPunkt groessen[] = {{1, 1},     {7, 3},     {3, 7},    {64, 64},  {65, 64},
+                             {130, 129}, {129, 200}, {200, 71}, {150, 150}};
+  for (const TPunkt g : groessen)
+    for (bool umbrechend : {false, true})
+      for (uint8_t art : {2, 3})
+        for (uint8_t richtung : {0, 1}) {
+          TTestEditor t(g.x, g.y);
+          KarteUmbrechendSetzen(t.KV.Einstellungen, umbrechend);
+          for (int32_t x = 0; x < g.x; ++x)
+            for (int32_t y = 0; y < g.y; ++y)
+              GelaendeSetzen(t.KV.Karte, x, y, static_cast<uint8_t>(zufall() % 16));
+          TKV erwartet = t.KV;
+          DiagonalZelleFuerZelle(erwartet, art, richtung);
+          KarteSpiegeln(t.KV, art, richtung);
+          for (int32_t x = 0; x < g.x; ++x)
+            for (int32_t y = 0; y < g.y; ++y)
+              ASSERT_EQ(t.G(x, y), Gelaende(erwartet.Karte, x, y))
+                  << g.x << "x" << g.y << " wrapping " << umbrechend << " kind " << int(art)
+                  << " direction " << int(richtung) << " at " << x << "," << y;
+        }
 }
 
 TEST(Spiegelung, PanelFieldsUndoAndStartPositions) {

@@ -221,6 +221,13 @@ TEST(Karte, KopieTeiltNichtsUndUmgekehrt) {
   FeldSchreiben(kopie, 80, 80, f);
   std::vector<uint8_t> spalte(100, 8);
   SpalteSchreiben(kopie, 50, spalte.data());
+  // Cell (70, 75) through block (1, 1): local (6, 11).
+  GelaendeBlockAendern(kopie, 1, 1)[6 * KartenBlockKante + 11] = 9;
+  EXPECT_EQ(Gelaende(kopie, 70, 75), 9);
+  EXPECT_EQ(GelaendeBlock(kopie, 1, 1)[6 * KartenBlockKante + 11], 9);
+  EXPECT_EQ(Gelaende(original, 70, 75), 0);
+  EXPECT_EQ(GelaendeBlock(original, 0, 1), nullptr);     // fresh cells
+  EXPECT_EQ(GelaendeBlockAendern(kopie, 2, 0), nullptr); // off the grid
   EXPECT_EQ(Gelaende(original, 10, 10), 3);
   EXPECT_EQ(FeldZustaende(original, 10, 10)[0].Status, zsAktiv);
   EXPECT_TRUE(FeldZustaende(original, 10, 11).empty());

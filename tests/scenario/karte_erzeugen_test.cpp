@@ -3,6 +3,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 
 #include "base/zufall.h"
 #include "hilfen.h"
@@ -120,6 +121,55 @@ TEST(KarteErzeugen, GleicherZustandGleicheKarte) {
     for (int32_t y = 0; y < 30; ++y)
       verschieden += Gelaende(a.Karte, x, y) != Gelaende(c.Karte, x, y);
   EXPECT_GT(verschieden, 100);
+}
+
+// The terrain in drawing order, x outer and y inner.
+std::vector<uint8_t> Folge(const TKarte& karte) {
+  std::vector<uint8_t> folge;
+  for (int32_t x = 0; x < karte.Breite; ++x)
+    for (int32_t y = 0; y < karte.Hoehe; ++y)
+      folge.push_back(Gelaende(karte, x, y));
+  return folge;
+}
+
+// The shortest p up to grenze with which the second half of the sequence repeats; 0 for none.
+int32_t Periode(const std::vector<uint8_t>& folge, int32_t grenze) {
+  const std::size_t von = folge.size() / 2;
+  for (int32_t p = 1; p <= grenze; ++p) {
+    std::size_t i = von;
+    while (i + p < folge.size() && folge[i] == folge[i + p])
+      ++i;
+    if (i + p >= folge.size()) return p;
+  }
+  return 0;
+}
+
+// The fixed generator's state runs into a cycle of a few thousand steps, and with Faktor 0 into
+// one of a single step; the maps drawn from them must not repeat, yet stay the plain draw until
+// the state first comes back to an earlier value.
+TEST(KarteErzeugen, ZufallskartenWiederholenSichNicht) {
+  TZufallsgenerator ohneFaktor = Festgenerator;
+  ohneFaktor.Faktor = 0;
+  for (const TZufallsgenerator& start : {Festgenerator, ohneFaktor}) {
+    TKV kv = FrischesSpiel();
+    kv.Zufall.Generator = start;
+    ASSERT_TRUE(KarteErzeugen(kv, Landschaft(300, 300, 2)));
+    const std::vector<uint8_t> folge = Folge(kv.Karte);
+    EXPECT_EQ(Periode(folge, 20000), 0) << "Faktor " << start.Faktor;
+    // The plain draw up to the first repeated state.
+    TZufallsgenerator g = start;
+    std::set<int32_t> zustaende{g.Saat};
+    for (std::size_t i = 0;; ++i) {
+      ASSERT_EQ(folge[i], GelaendeZiehen(g, Landschaftstabelle[2].Gewichte)) << i;
+      if (!zustaende.insert(g.Saat).second) break;
+    }
+    EXPECT_GT(zustaende.size(), start.Faktor == 0 ? 1u : 1000u);
+    // The same start gives the same map.
+    TKV wieder = FrischesSpiel();
+    wieder.Zufall.Generator = start;
+    ASSERT_TRUE(KarteErzeugen(wieder, Landschaft(300, 300, 2)));
+    EXPECT_EQ(Folge(wieder.Karte), folge);
+  }
 }
 
 TEST(KarteErzeugen, StartpunkteFuellenEineKleineKarte) {

@@ -70,23 +70,34 @@ TEST(Zielflaeche, GleicheMengeWieDieWachstumsdurchlaeufe) {
   const int32_t schritte[] = {0, 99, 100, 141, 142, 150, 200, 250, 300, 350, 500};
   for (int fall = 0; fall < 400; ++fall) {
     const bool umbrechend = fall % 2 == 1;
-    const int32_t breite = 1 + static_cast<int32_t>(zufall() % 11);
-    const int32_t hoehe = 1 + static_cast<int32_t>(zufall() % 11);
+    // Most maps small, some wide enough for the search to work on whole 8 x 8 words inside.
+    const int32_t seite = fall % 4 == 0 ? 24 : 1;
+    const int32_t breite = seite + static_cast<int32_t>(zufall() % 11);
+    const int32_t hoehe = seite + static_cast<int32_t>(zufall() % 11);
     TKV kv = Karte(breite, hoehe, umbrechend);
-    const int gelaendearten = 2 + static_cast<int>(zufall() % 2);
-    for (int32_t x = 0; x < breite; ++x)
-      for (int32_t y = 0; y < hoehe; ++y)
-        GelaendeSetzen(kv.Karte, x, y, static_cast<uint8_t>(1 + zufall() % gelaendearten));
-    const TPunkt c{static_cast<int32_t>(zufall() % breite), static_cast<int32_t>(zufall() % hoehe)};
     TZielbereich b;
     b.Art = 5;
     b.Anteil = 60;
     b.Schritt = schritte[zufall() % std::size(schritte)];
+    const int gelaendearten = 2 + static_cast<int>(zufall() % 2);
+    // Some large maps hold terrain 1 only on a cross through the centre, its cells as far apart
+    // as the step: the area then grows by the longest jumps alone, straight up, down, left and
+    // right, with no way round a jump that is missed.
+    const int32_t sprung = fall % 8 == 0 ? std::max(b.Schritt / 100, 1) : 0;
+    const TPunkt c{static_cast<int32_t>(zufall() % breite), static_cast<int32_t>(zufall() % hoehe)};
+    for (int32_t x = 0; x < breite; ++x)
+      for (int32_t y = 0; y < hoehe; ++y)
+        GelaendeSetzen(
+            kv.Karte, x, y,
+            sprung ? ((x == c.x && (y - c.y) % sprung == 0) || (y == c.y && (x - c.x) % sprung == 0)
+                          ? 1
+                          : 2)
+                   : static_cast<uint8_t>(1 + zufall() % gelaendearten));
     const int32_t reichweiten[] = {-150, 0, 99, 150, 250, 420, (breite + hoehe) * 100};
-    b.Reichweite = reichweiten[zufall() % std::size(reichweiten)];
+    b.Reichweite = sprung ? (breite + hoehe) * 100 : reichweiten[zufall() % std::size(reichweiten)];
     b.Bedingungen = zufall() % 3 == 0 ? 1 : 0;
-    b.Gelaendemenge.set(1 + zufall() % gelaendearten);
-    if (zufall() % 4 == 0) b.Gelaendemenge.set(1 + zufall() % gelaendearten);
+    b.Gelaendemenge.set(sprung ? 1 : 1 + zufall() % gelaendearten);
+    if (zufall() % 4 == 0 && !sprung) b.Gelaendemenge.set(1 + zufall() % gelaendearten);
 
     const TZielflaeche erwartet = Referenz(kv, b, c);
     TZielflaeche aus;
@@ -101,6 +112,13 @@ TEST(Zielflaeche, GleicheMengeWieDieWachstumsdurchlaeufe) {
       ASSERT_FALSE(aus.empty());
       EXPECT_EQ(aus[0], erwartet[0]); // the centre first, with the area's share
     }
+    // The fill paints the same set without a list (terrain 0 is on no cell before).
+    EXPECT_EQ(ZielflaecheFuellen(kv, b, Rechteck(c, c), 0), static_cast<int64_t>(aus.size()));
+    std::set<std::pair<int32_t, int32_t>> gemalt;
+    for (int32_t x = 0; x < breite; ++x)
+      for (int32_t y = 0; y < hoehe; ++y)
+        if (Gelaende(kv.Karte, x, y) == 0) gemalt.insert({x, y});
+    EXPECT_EQ(gemalt, Menge(erwartet));
   }
 }
 
