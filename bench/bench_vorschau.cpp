@@ -64,7 +64,6 @@ int main() {
       std::filesystem::temp_directory_path() / ("bench_vorschau-" + std::to_string(::getpid()));
   std::filesystem::create_directories(ordner);
   const std::string datei = (ordner / "gross.vdz").string();
-  const std::string temp = (ordner / "temp").string();
   {
     TSzenario s;
     s.Kartenwerte[0] = s.Kartenwerte[1] = Seite;
@@ -86,7 +85,7 @@ int main() {
     Vorschau(s, "preview 145, starts on distinct cells");
     Voll(s, "full size, starts on distinct cells");
     s.Startpunkte.assign(Startanzahl, TPunkt{Seite / 2, Seite / 3});
-    if (!SzenarioSpeichern(std::move(s), datei, temp)) std::printf("saving FAILED\n");
+    if (!SzenarioSpeichern(s, datei)) std::printf("saving FAILED\n");
   }
   {
     // What the dialog does for the file: load, then draw the picture (peak over both).
@@ -95,7 +94,7 @@ int main() {
     TSzenario s;
     TRgbaBild bild;
     TMessung m("load + preview 145 of the saved file (one cell)");
-    m.Ende(SzenarioLaden(kv, s, datei, temp) && ErzeugeVorschau(bild, s, false, 145));
+    m.Ende(SzenarioLaden(kv, s, datei) && ErzeugeVorschau(bild, s, false, 145));
   }
   std::filesystem::remove_all(ordner);
   return 0;
