@@ -1,6 +1,7 @@
 #include "editor/spiegelung.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "editor/abbilder.h"
@@ -225,6 +226,8 @@ bool SpiegelrichtungFeld(TEditor& e, TPunkt q) {
 }
 
 void SpiegelungAnwenden(TEditor& e) {
+  std::optional<TLangeArbeit> lang;
+  if (GanzeKarteLang(e)) lang.emplace(e);
   RueckgaengigAufnehmen(e);
   const TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
   KarteSpiegeln(e.KV, ps.Spiegelart, ps.Spiegelrichtung);
