@@ -50,8 +50,9 @@ void Vorschau(const TSzenario& s, const char* name) {
   m.Ende(ErzeugeVorschau(bild, s, false, 145));
 }
 
+// With a palette, as vandor-cli overview draws it.
 void Voll(const TSzenario& s, const char* name) {
-  TRgbaBild bild;
+  TPalettenBild bild;
   TMessung m(name);
   m.Ende(ErzeugeUebersicht(bild, s, false));
 }

@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "app/eingabe.h"
+#include "app/warten.h"
 #include "editor/maus.h"
 #include "editor/tasten.h"
 #include "editor/zeitgeber.h"
@@ -68,6 +69,8 @@ TGLForm::TGLForm(TProgrammdaten& daten) : Daten(daten) {
   Umgebung.EditorSchliessen = [this] { close(); };
   Umgebung.Tickzahl = [] { return Tickzahl(); };
   Umgebung.LinkeTasteGedrueckt = [this] { return LinkeTaste && LinkeTaste(); };
+  Umgebung.ArbeitBeginnt = [] { WartecursorAn(); };
+  Umgebung.ArbeitEndet = [] { WartecursorAus(); };
 
   Timer1.setInterval(Zeitgeberintervall);
   QObject::connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
@@ -161,6 +164,8 @@ bool TGLForm::event(QEvent* ereignis) {
     BildZeichnen();
     return true;
   }
+  // Input that piled up during long work this event started is dropped once it is handled.
+  TArbeitsrahmen rahmen;
   return QWindow::event(ereignis);
 }
 

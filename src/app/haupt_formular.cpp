@@ -23,9 +23,11 @@
 #include <QTreeWidget>
 #include <QWindow>
 #include <iostream>
+#include <optional>
 
 #include "app/benutzer_ini.h"
 #include "app/gl_form.h"
+#include "app/warten.h"
 #include "base/dateien.h"
 #include "base/text.h"
 #include "base/zufall.h"
@@ -349,6 +351,8 @@ void THauptFormular::ListView2Click() {
 }
 
 void THauptFormular::SzenarioAnzeigen(int index) {
+  TArbeitsrahmen rahmen;
+  TWarten warten;
   // The preview reads into a game record of its own: the map being edited stays as it is.
   TKV vorschau;
   SzenarioLaden(vorschau, Daten.Szenario, SzenarioDateien[index]);
@@ -426,6 +430,8 @@ void THauptFormular::EinstellungenAufnehmen(TKartenParameter& p) {
 void THauptFormular::SpeedButton6Click() {
   // The new map is built into a record of its own and replaces the map being edited only when
   // it is complete: a failed build must not cost the user the map.
+  TArbeitsrahmen rahmen;
+  std::optional<TWarten> warten(std::in_place);
   TKV neu;
   bool gebaut;
   const bool ausSzenario = ComboBox2->currentIndex() == 1 && (Daten.Szenario.Geladen & sgGeladen);
@@ -442,6 +448,7 @@ void THauptFormular::SpeedButton6Click() {
     neu.Einstellungen = Daten.KV.Einstellungen;
     gebaut = Kartenerzeugung(neu, p);
   }
+  warten.reset();
   if (!gebaut) {
     Hinweis(Sprachwahl("Die Karte konnte nicht erzeugt werden: zu wenig Speicher. Die bisherige "
                        "Karte bleibt erhalten.",
@@ -502,11 +509,15 @@ bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool uebersch
                 .arg(name));
     return false;
   }
+  TArbeitsrahmen rahmen;
+  std::optional<TWarten> warten(std::in_place);
   if (!SzenarioVorbereiten()) {
+    warten.reset();
     Hinweis(Sprachwahl("Das Szenario konnte nicht gespeichert werden: zu wenig Speicher.",
                        "The scenario could not be saved: not enough memory."));
     return false;
   }
+  warten.reset();
   const std::string ordner = Daten.Programm.Pfad + "Szenario";
   std::string pfad = ordner + "/" + name.toStdString() + "." + Szenarioendung;
   if (DateiVorhanden(pfad) && !ueberschreiben) {
@@ -519,7 +530,10 @@ bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool uebersch
       return false;
     }
   }
-  if (!SzenarioSchreiben(pfad)) {
+  warten.emplace();
+  const bool geschrieben = SzenarioSchreiben(pfad);
+  warten.reset();
+  if (!geschrieben) {
     Hinweis(Sprachwahl("Das Szenario konnte nicht als \"%1\" gespeichert werden.",
                        "The scenario could not be saved as \"%1\".")
                 .arg(QString::fromStdString(pfad)));

@@ -35,6 +35,33 @@ bool MeldungSichtbar(const TProgramm& programm, uint32_t jetzt) {
   return jetzt - programm.ProgrammSpiel.Speicher.MeldungZeit <= Meldedauer;
 }
 
+namespace {
+const char* const Wartetext[2] = {"Bitte warten", "Please wait"};
+}
+
+TLangeArbeit::TLangeArbeit(TEditor& e)
+    : Editor(e), AlteMeldung(e.Programm.ProgrammSpiel.Speicher.Meldung),
+      AlteZeit(e.Programm.ProgrammSpiel.Speicher.MeldungZeit) {
+  const uint8_t sprache = e.Programm.Sprache;
+  MeldungSetzen(e, sprache < 2 ? Wartetext[sprache] : "");
+  BildAnfordern(e);
+  if (e.Umgebung.ArbeitBeginnt) e.Umgebung.ArbeitBeginnt();
+}
+
+TLangeArbeit::~TLangeArbeit() {
+  TProgrammSpielSpeicher& sp = Editor.Programm.ProgrammSpiel.Speicher;
+  const uint8_t sprache = Editor.Programm.Sprache;
+  if (sp.Meldung == (sprache < 2 ? Wartetext[sprache] : "")) {
+    sp.Meldung = AlteMeldung;
+    sp.MeldungZeit = AlteZeit;
+  }
+  if (Editor.Umgebung.ArbeitEndet) Editor.Umgebung.ArbeitEndet();
+}
+
+bool GanzeKarteLang(const TEditor& e) {
+  return int64_t{e.KV.Karte.Breite} * e.KV.Karte.Hoehe >= LangeArbeitZellen;
+}
+
 void Umschalten(TEditor& e, TAnzeigeOption o) {
   uint8_t& anzeige = e.Programm.ProgrammSpiel.Anzeige;
   anzeige = static_cast<uint8_t>(anzeige ^ (1u << o));

@@ -1,6 +1,7 @@
 #include "editor/spiegelung.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "editor/abbilder.h"
@@ -140,18 +141,44 @@ private:
 // x, y >= 1, and the image of a visited cell is visited too, so each pair is met twice. The
 // pair's cell met first (x + y < W) is the source in direction 0 and keeps its terrain, the other
 // takes it; direction 1 the other way round. No source is ever written, so the order does not
-// matter and the cells are taken block by block, whose sources then lie in a few blocks near by.
+// matter: each target block is built in a small buffer, written only when it changes. Along a
+// target column the source walks backwards along a source row, one run per source block.
 void GegendiagonaleQuadratisch(TKarte& karte, uint8_t richtung) {
   constexpr int32_t K = KartenBlockKante;
   const int32_t w = karte.Breite;
-  TZellzugriff zellen(karte);
-  const int32_t bloecke = (w + K - 1) / K;
+  const int32_t bloecke = std::min({(w + K - 1) / K, BloeckeBreite(karte), BloeckeHoehe(karte)});
+  static const uint8_t nullen[K * K] = {};
+  std::vector<uint8_t> neu(K * K);
   for (int32_t bx = 0; bx < bloecke; ++bx)
-    for (int32_t by = bx; by < bloecke; ++by)
-      for (int32_t x = std::max(bx * K, 1); x < std::min((bx + 1) * K, w); ++x)
-        for (int32_t y = std::max(by * K, x); y < std::min((by + 1) * K, w); ++y)
-          if (richtung == 0 ? x + y > w : x + y < w)
-            zellen.Setzen(x, y, zellen.Gelaende(w - y, w - x));
+    for (int32_t by = bx; by < bloecke; ++by) {
+      const int32_t x0 = bx * K, y0 = by * K;
+      // No target cell in the block: all of it on the source side of x + y = W.
+      if (richtung == 0 ? x0 + y0 + 2 * K - 2 <= w : x0 + y0 >= w) continue;
+      const uint8_t* bisher = GelaendeBlock(karte, bx, by);
+      if (bisher == nullptr) bisher = nullen;
+      std::copy(bisher, bisher + K * K, neu.begin());
+      for (int32_t x = std::max(x0, 1); x < std::min(x0 + K, w); ++x) {
+        int32_t von = std::max(y0, x), bis = std::min(y0 + K, w);
+        if (richtung == 0)
+          von = std::max(von, w - x + 1);
+        else
+          bis = std::min(bis, w - x);
+        const int32_t sy = w - x;
+        uint8_t* ziel = neu.data() + (x - x0) * K - y0;
+        for (int32_t y = von; y < bis;) {
+          const int32_t sx = w - y, sbx = sx / K;
+          const int32_t lauf = std::min(bis - y, sx - sbx * K + 1);
+          const uint8_t* quelle = GelaendeBlock(karte, sbx, sy / K);
+          if (quelle == nullptr) quelle = nullen;
+          const int32_t o = (sx % K) * K + sy % K;
+          for (int32_t i = 0; i < lauf; ++i)
+            ziel[y + i] = quelle[o - i * K];
+          y += lauf;
+        }
+      }
+      if (!std::equal(neu.begin(), neu.end(), bisher))
+        std::copy(neu.begin(), neu.end(), GelaendeBlockAendern(karte, bx, by));
+    }
 }
 
 // Kinds 2 and 3: the cells with y >= x and their images across a diagonal, cell by cell in the
@@ -225,6 +252,8 @@ bool SpiegelrichtungFeld(TEditor& e, TPunkt q) {
 }
 
 void SpiegelungAnwenden(TEditor& e) {
+  std::optional<TLangeArbeit> lang;
+  if (GanzeKarteLang(e)) lang.emplace(e);
   RueckgaengigAufnehmen(e);
   const TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
   KarteSpiegeln(e.KV, ps.Spiegelart, ps.Spiegelrichtung);

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <new>
+#include <optional>
 
 #include "editor/abbilder.h"
 #include "editor/aufbau.h"
@@ -167,6 +168,9 @@ void KartenKlick(TEditor& e, TPunkt q, int32_t taste) {
   const TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
   TPunkt c = Sichtzelle(e.Programm, q);
   if (taste == mtLinks) {
+    // A fill may cover the whole map; its area is known only once it is painted.
+    std::optional<TLangeArbeit> lang;
+    if (ps.Modus == moGelaende && ps.Werkzeug == wzAusfuellen && GanzeKarteLang(e)) lang.emplace(e);
     RueckgaengigAufnehmen(e);
     if (ps.Modus == moGelaende) {
       WerkzeugAnwenden(e, c);

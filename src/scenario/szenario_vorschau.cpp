@@ -78,6 +78,20 @@ std::array<TFarbe, 256> Gelaendefarben() {
   return farben;
 }
 
+// The palette of the overview picture: black, white, the player colours, then the terrains.
+constexpr uint8_t IndexSchwarz = 0, IndexWeiss = 1, IndexSpieler = 2,
+                  IndexGelaende = IndexSpieler + Spielerfarbenanzahl;
+static_assert(IndexGelaende + Gelaendeanzahl <= 256);
+
+std::vector<TFarbe> Uebersichtspalette() {
+  std::vector<TFarbe> farben{{0, 0, 0}, {255, 255, 255}};
+  for (int i = 0; i < Spielerfarbenanzahl; ++i)
+    farben.push_back(FarbeVon(Spielerfarben[i]));
+  for (int t = 0; t < Gelaendeanzahl; ++t)
+    farben.push_back(FarbeVon(Gelaendetabelle[t].Farbe));
+  return farben;
+}
+
 // Whether the cell grid holds every cell it claims; a damaged one shows no terrain.
 bool ZellenVollstaendig(const TSzenarioFelder& z) {
   return z.Gelaende.size() >= static_cast<std::size_t>(std::max(z.Breite, 0)) *
@@ -90,7 +104,7 @@ bool ZellenVollstaendig(const TSzenarioFelder& z) {
 // markers have no frame). The rows are swept once: per column, a queue of the markers whose frame
 // covers the current row, highest index first; along the row, the highest of the columns whose
 // markers reach the pixel.
-void MarkenMalen(TRgbaBild& bild, const TSzenario& s, const TMasse& masse) {
+void MarkenMalen(TPalettenBild& bild, const TSzenario& s, const TMasse& masse) {
   const int64_t m = masse.Rand, s2 = masse.Halb;
   // A marker at x covers [x - vor, x + nach) on either axis.
   const int64_t vor = s2 > 1 ? s2 : s2 - m, nach = s2 > 1 ? s2 + 2 * m : s2 + m;
@@ -107,9 +121,6 @@ void MarkenMalen(TRgbaBild& bild, const TSzenario& s, const TMasse& masse) {
   std::stable_sort(marken.begin(), marken.end(),
                    [&](int32_t a, int32_t b) { return s.Startpunkte[a].y < s.Startpunkte[b].y; });
 
-  std::array<TFarbe, Spielerfarbenanzahl> farben;
-  for (int i = 0; i < Spielerfarbenanzahl; ++i)
-    farben[i] = FarbeVon(Spielerfarben[i]);
   // Column c holds the markers at x = c - nach + 1, so the markers covering pixel X sit in the
   // columns X ... X + vor + nach - 1.
   const int64_t spalten = breite + vor + nach - 1, fenster = vor + nach;
@@ -143,7 +154,7 @@ void MarkenMalen(TRgbaBild& bild, const TSzenario& s, const TMasse& masse) {
     if (belegt == 0) continue;
 
     zeilenmax.clear();
-    uint8_t* p = bild.Pixel.data() + static_cast<std::size_t>(zeile) * breite * 4;
+    uint8_t* p = bild.Pixel.data() + static_cast<std::size_t>(zeile) * breite;
     for (int64_t c = 0; c < spalten; ++c) {
       while (!zeilenmax.empty() && oben[zeilenmax.back()] <= oben[c])
         zeilenmax.pop_back();
@@ -157,10 +168,7 @@ void MarkenMalen(TRgbaBild& bild, const TSzenario& s, const TMasse& masse) {
       const int64_t mx = s.Startpunkte[i].x, my = s.Startpunkte[i].y;
       const bool quadrat =
           x >= mx - s2 + m && x < mx + s2 + m && zeile >= my - s2 + m && zeile < my + s2 + m;
-      const TFarbe& f = quadrat ? farben[i % Spielerfarbenanzahl] : TFarbe{255, 255, 255};
-      p[x * 4] = f[0];
-      p[x * 4 + 1] = f[1];
-      p[x * 4 + 2] = f[2];
+      p[x] = quadrat ? static_cast<uint8_t>(IndexSpieler + i % Spielerfarbenanzahl) : IndexWeiss;
     }
   }
 }
@@ -251,36 +259,61 @@ std::vector<TText> SzenarioDetails(const TSzenario& s, uint8_t sprache) {
   return zeilen;
 }
 
-bool ErzeugeUebersicht(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte) {
-  bild = TRgbaBild{};
+bool ErzeugeUebersicht(TPalettenBild& bild, const TSzenario& s, bool nurStartpunkte) {
+  bild = TPalettenBild{};
   TMasse masse;
   if (!MasseVon(s, masse)) return false;
   const int64_t m = masse.Rand;
   try {
-    SchwarzAnlegen(bild, masse.BildBreite(), masse.BildHoehe());
+    bild.Breite = static_cast<int32_t>(masse.BildBreite());
+    bild.Hoehe = static_cast<int32_t>(masse.BildHoehe());
+    bild.Farben = Uebersichtspalette();
+    bild.Pixel.assign(static_cast<std::size_t>(bild.Breite) * static_cast<std::size_t>(bild.Hoehe),
+                      IndexSchwarz);
 
     const TSzenarioFelder& z = s.Zellen;
     if (!nurStartpunkte && ZellenVollstaendig(z)) {
-      const std::array<TFarbe, 256> farben = Gelaendefarben();
+      std::array<uint8_t, 256> index; // terrains beyond the table stay black
+      index.fill(IndexSchwarz);
+      for (int t = 0; t < Gelaendeanzahl; ++t)
+        index[t] = static_cast<uint8_t>(IndexGelaende + t);
       const int64_t zb = std::min<int64_t>(masse.Breite, z.Breite);
       const int64_t zh = std::min<int64_t>(masse.Hoehe, z.Hoehe);
       // In bands of 64 columns: the cells are read column by column, the pixels row by row.
       for (int64_t x0 = 0; x0 < zb; x0 += 64) {
         const int64_t x1 = std::min<int64_t>(zb, x0 + 64);
         for (int64_t y = 0; y < zh; ++y) {
-          uint8_t* p =
-              bild.Pixel.data() + (static_cast<std::size_t>(y + m) * bild.Breite + x0 + m) * 4;
-          for (int64_t x = x0; x < x1; ++x, p += 4) {
-            const TFarbe& f = farben[z.Gelaende[static_cast<std::size_t>(x) * z.Hoehe + y]];
-            p[0] = f[0];
-            p[1] = f[1];
-            p[2] = f[2];
-          }
+          uint8_t* p = bild.Pixel.data() + static_cast<std::size_t>(y + m) * bild.Breite + x0 + m;
+          for (int64_t x = x0; x < x1; ++x, ++p)
+            *p = index[z.Gelaende[static_cast<std::size_t>(x) * z.Hoehe + y]];
         }
       }
     }
 
     MarkenMalen(bild, s, masse);
+  } catch (const std::exception&) {
+    bild = TPalettenBild{};
+    return false;
+  }
+  return true;
+}
+
+bool ErzeugeUebersicht(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte) {
+  bild = TRgbaBild{};
+  TPalettenBild palette;
+  if (!ErzeugeUebersicht(palette, s, nurStartpunkte)) return false;
+  try {
+    bild.Breite = palette.Breite;
+    bild.Hoehe = palette.Hoehe;
+    bild.Pixel.resize(palette.Pixel.size() * 4);
+    uint8_t* p = bild.Pixel.data();
+    for (const uint8_t i : palette.Pixel) {
+      const TFarbe& f = palette.Farben[i];
+      *p++ = f[0];
+      *p++ = f[1];
+      *p++ = f[2];
+      *p++ = 255;
+    }
   } catch (const std::exception&) {
     bild = TRgbaBild{};
     return false;

@@ -75,6 +75,7 @@ private slots:
   void oeffnenUndSchliessen();
   void klickErreichtKern();
   void tasteErreichtKern();
+  void langeArbeitWartecursorOhneNachzuegler();
   void speichernAusDemEditor();
   void taktZeichnetBilder();
   void signalBeendetDasProgramm();
@@ -181,6 +182,54 @@ void EditorTest::tasteErreichtKern() {
   // Long enough for a tick: with the mouse in a corner, the timer would scroll the view back.
   QTest::qWait(250);
   QCOMPARE(ps.Position.x, x + 1);
+}
+
+void EditorTest::langeArbeitWartecursorOhneNachzuegler() {
+  // A fill over a map of 2048 x 2048 cells counts as long work.
+  TFenster f;
+  f.Dialog->Edit8->setText("2048");
+  f.Dialog->Edit9->setText("2048");
+  QVERIFY(f.Oeffnen());
+  TGLForm& w = *f.Editor;
+  TProgrammSpiel& ps = f.Daten.Programm.ProgrammSpiel;
+  TKarte& karte = f.Daten.KV.Karte;
+  ps.Position = {15, 15};
+  const QPoint a(w.width() / 3, w.height() / 4), b(w.width() / 3 + 40, w.height() / 4);
+  const TPunkt za =
+      Sichtzelle(f.Daten.Programm, LogischerPunkt(a.x(), a.y(), w.width(), w.height()));
+  const TPunkt zb =
+      Sichtzelle(f.Daten.Programm, LogischerPunkt(b.x(), b.y(), w.width(), w.height()));
+  QVERIFY(!(za == zb));
+  // Cell b is an island the fill at a does not reach; a press there would fill it too.
+  const uint8_t grund = Gelaende(karte, za.x, za.y), insel = grund == 7 ? 8 : 7;
+  GelaendeSetzen(karte, zb.x, zb.y, insel);
+  ps.Werkzeug = wzAusfuellen;
+  ps.Groesse = 0;
+  ps.Gelaende = grund == 1 || insel == 1 ? 2 : 1;
+  ps.Speicher.Meldung = "vorher";
+
+  bool wartecursor = false;
+  TText meldung;
+  const std::function<void()> beginnt = w.Umgebung.ArbeitBeginnt;
+  w.Umgebung.ArbeitBeginnt = [&] {
+    beginnt();
+    wartecursor = QGuiApplication::overrideCursor() &&
+                  QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    meldung = ps.Speicher.Meldung;
+    // The user goes on clicking while the fill runs.
+    for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+      QCoreApplication::postEvent(&w, new QMouseEvent(art, b, w.mapToGlobal(b), Qt::LeftButton,
+                                                      Qt::NoButton, Qt::NoModifier));
+  };
+  QTest::mouseClick(&w, Qt::LeftButton, {}, a);
+  QCoreApplication::processEvents();
+  QVERIFY(wartecursor);
+  QCOMPARE(meldung, std::string("Bitte warten"));
+  QCOMPARE(Gelaende(karte, za.x, za.y), ps.Gelaende);
+  QCOMPARE(Gelaende(karte, za.x + 1000, za.y + 1000), ps.Gelaende);
+  QCOMPARE(Gelaende(karte, zb.x, zb.y), insel);
+  QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+  QCOMPARE(ps.Speicher.Meldung, std::string("vorher"));
 }
 
 void EditorTest::speichernAusDemEditor() {

@@ -52,6 +52,8 @@ void SzenarioEinlesen(const std::string& pfad, TKV& kv, TSzenario& s);
 void ZielPruefen(const std::string& pfad);
 // Writes an RGBA picture as PNG.
 void PngSchreiben(const std::string& pfad, const TRgbaBild& bild);
+// Writes a picture with a palette as PNG, row by row from its indices.
+void PngSchreiben(const std::string& pfad, const TPalettenBild& bild);
 
 // A Latin-1 text for the terminal (UTF-8, line breaks as "\n", other control characters as "?").
 std::string FuerTerminal(const TText& text);

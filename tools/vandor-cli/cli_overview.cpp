@@ -9,7 +9,8 @@ int BefehlOverview(const TArgumente& argumente) {
   TKV kv;
   TSzenario s;
   SzenarioEinlesen(quelle, kv, s);
-  TRgbaBild bild;
+  // With a palette: one byte a pixel, written as it is.
+  TPalettenBild bild;
   if (!ErzeugeUebersicht(bild, s, a.Schalter("--starts-only")))
     throw TDateifehler(quelle + ": not enough memory for its overview picture");
   PngSchreiben(ziel, bild);

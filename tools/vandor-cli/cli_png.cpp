@@ -1,10 +1,12 @@
 // The PNG writer: libpng at zlib level 1 and without a per-row filter search, which keeps the
 // picture of the largest map to a few seconds. An opaque picture of at most 256 colours (the
 // overview has a few dozen) is written with a palette, one byte a pixel, which is a third of
-// the work for the compressor; other opaque pictures as RGB, the rest as RGBA.
+// the work for the compressor; other opaque pictures as RGB, the rest as RGBA. A picture that
+// comes with its palette is written as it is.
 #include <png.h>
 
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "cli_common.h"
@@ -55,9 +57,18 @@ TArt ArtBestimmen(const TRgbaBild& bild, TPalette& palette) {
   return mitPalette ? TArt::Palette : TArt::Rgb;
 }
 
+// What PngInDatei writes: the header, the palette (for PNG_COLOR_TYPE_PALETTE) and the rows,
+// each handed out by Zeile in the colour type's layout.
+struct TPngInhalt {
+  int32_t Breite = 0, Hoehe = 0;
+  int Farbart = PNG_COLOR_TYPE_RGBA;
+  std::vector<png_color> Palette;
+  std::function<const uint8_t*(int32_t y)> Zeile;
+};
+
 // Writes the picture to f; false on any failure. libpng reports failures by a long jump back
-// into this function, so it holds no objects with destructors; the row buffer comes from outside.
-bool PngInDatei(std::FILE* f, const TRgbaBild& bild, TArt art, TPalette& palette, uint8_t* zeile) {
+// into this function, so it holds no objects with destructors.
+bool PngInDatei(std::FILE* f, const TPngInhalt& inhalt) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (png == nullptr) return false;
   png_infop info = png_create_info_struct(png);
@@ -68,38 +79,31 @@ bool PngInDatei(std::FILE* f, const TRgbaBild& bild, TArt art, TPalette& palette
   png_init_io(png, f);
   png_set_compression_level(png, 1);
   png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-  const int farbart = art == TArt::Palette ? PNG_COLOR_TYPE_PALETTE
-                      : art == TArt::Rgba  ? PNG_COLOR_TYPE_RGBA
-                                           : PNG_COLOR_TYPE_RGB;
-  png_set_IHDR(png, info, static_cast<png_uint_32>(bild.Breite),
-               static_cast<png_uint_32>(bild.Hoehe), 8, farbart, PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, static_cast<png_uint_32>(inhalt.Breite),
+               static_cast<png_uint_32>(inhalt.Hoehe), 8, inhalt.Farbart, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (art == TArt::Palette)
-    png_set_PLTE(png, info, palette.Farben.data(), static_cast<int>(palette.Farben.size()));
+  if (inhalt.Farbart == PNG_COLOR_TYPE_PALETTE)
+    png_set_PLTE(png, info, inhalt.Palette.data(), static_cast<int>(inhalt.Palette.size()));
   png_write_info(png, info);
-  const std::size_t breite = static_cast<std::size_t>(bild.Breite);
-  for (int32_t y = 0; y < bild.Hoehe; ++y) {
-    const uint8_t* quelle = bild.Pixel.data() + static_cast<std::size_t>(y) * breite * 4;
-    if (art == TArt::Palette) {
-      for (std::size_t x = 0; x < breite; ++x)
-        zeile[x] = static_cast<uint8_t>(palette.Index(Pixelwert(quelle + 4 * x)));
-      png_write_row(png, zeile);
-      continue;
-    }
-    if (art == TArt::Rgba) {
-      png_write_row(png, quelle);
-      continue;
-    }
-    for (std::size_t x = 0; x < breite; ++x) {
-      zeile[3 * x] = quelle[4 * x];
-      zeile[3 * x + 1] = quelle[4 * x + 1];
-      zeile[3 * x + 2] = quelle[4 * x + 2];
-    }
-    png_write_row(png, zeile);
-  }
+  for (int32_t y = 0; y < inhalt.Hoehe; ++y)
+    png_write_row(png, inhalt.Zeile(y));
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return true;
+}
+
+// Written beside the target and renamed over it, so a failure leaves no broken picture.
+void PngDateiSchreiben(const std::string& pfad, const TPngInhalt& inhalt) {
+  VerwaisteTempdateienEntfernen(OrdnerVon(pfad));
+  const std::string temp = NachbarTempname(pfad);
+  std::FILE* f = std::fopen(temp.c_str(), "wb");
+  bool gut = f != nullptr && PngInDatei(f, inhalt);
+  if (f != nullptr) gut = std::fclose(f) == 0 && gut;
+  gut = gut && std::rename(temp.c_str(), pfad.c_str()) == 0;
+  if (!gut) {
+    std::remove(temp.c_str());
+    throw TDateifehler(pfad + ": the picture could not be written (disk full?)");
+  }
 }
 
 } // namespace
@@ -111,16 +115,46 @@ void PngSchreiben(const std::string& pfad, const TRgbaBild& bild) {
     throw TDateifehler(pfad + ": the picture is empty");
   TPalette palette;
   const TArt art = ArtBestimmen(bild, palette);
-  std::vector<uint8_t> zeile(static_cast<std::size_t>(bild.Breite) * 3);
-  // Written beside the target and renamed over it, so a failure leaves no broken picture.
-  VerwaisteTempdateienEntfernen(OrdnerVon(pfad));
-  const std::string temp = NachbarTempname(pfad);
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  bool gut = f != nullptr && PngInDatei(f, bild, art, palette, zeile.data());
-  if (f != nullptr) gut = std::fclose(f) == 0 && gut;
-  gut = gut && std::rename(temp.c_str(), pfad.c_str()) == 0;
-  if (!gut) {
-    std::remove(temp.c_str());
-    throw TDateifehler(pfad + ": the picture could not be written (disk full?)");
-  }
+  const std::size_t breite = static_cast<std::size_t>(bild.Breite);
+  std::vector<uint8_t> zeile(breite * 3);
+  TPngInhalt inhalt;
+  inhalt.Breite = bild.Breite;
+  inhalt.Hoehe = bild.Hoehe;
+  inhalt.Farbart = art == TArt::Palette ? PNG_COLOR_TYPE_PALETTE
+                   : art == TArt::Rgba  ? PNG_COLOR_TYPE_RGBA
+                                        : PNG_COLOR_TYPE_RGB;
+  inhalt.Palette = palette.Farben;
+  inhalt.Zeile = [&](int32_t y) -> const uint8_t* {
+    const uint8_t* quelle = bild.Pixel.data() + static_cast<std::size_t>(y) * breite * 4;
+    if (art == TArt::Rgba) return quelle;
+    if (art == TArt::Palette) {
+      for (std::size_t x = 0; x < breite; ++x)
+        zeile[x] = static_cast<uint8_t>(palette.Index(Pixelwert(quelle + 4 * x)));
+      return zeile.data();
+    }
+    for (std::size_t x = 0; x < breite; ++x) {
+      zeile[3 * x] = quelle[4 * x];
+      zeile[3 * x + 1] = quelle[4 * x + 1];
+      zeile[3 * x + 2] = quelle[4 * x + 2];
+    }
+    return zeile.data();
+  };
+  PngDateiSchreiben(pfad, inhalt);
+}
+
+void PngSchreiben(const std::string& pfad, const TPalettenBild& bild) {
+  ZielPruefen(pfad);
+  if (bild.Breite <= 0 || bild.Hoehe <= 0 || bild.Farben.empty() || bild.Farben.size() > 256 ||
+      bild.Pixel.size() < static_cast<std::size_t>(bild.Breite) * bild.Hoehe)
+    throw TDateifehler(pfad + ": the picture is empty");
+  TPngInhalt inhalt;
+  inhalt.Breite = bild.Breite;
+  inhalt.Hoehe = bild.Hoehe;
+  inhalt.Farbart = PNG_COLOR_TYPE_PALETTE;
+  for (const auto& f : bild.Farben)
+    inhalt.Palette.push_back({f[0], f[1], f[2]});
+  inhalt.Zeile = [&](int32_t y) {
+    return bild.Pixel.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bild.Breite);
+  };
+  PngDateiSchreiben(pfad, inhalt);
 }
