@@ -61,11 +61,11 @@ erwarte "import-image" 0 $?
 "$cli" info "$ordner/sym2.vdz" | grep -q '^Szenario: Bild$'
 erwarte "import-image keeps the name" 0 $?
 
-# Export then import gives back the same terrain: the second export is the same picture. The
-# landscape draws every terrain with a unique colour (the black ones, 0, 12, 14 and 15, are
-# not drawn).
+# Export then import gives back the same terrain: the second export is the same picture, on a
+# map of several 64-cell blocks each way. The landscapes draw only terrains of unique colour
+# (the black ones, 0, 12, 14 and 15, are never drawn).
 for l in 2 11 16; do
-  "$cli" new "$ordner/z$l.vdz" --size 37x23 --landscape $l >/dev/null &&
+  "$cli" new "$ordner/z$l.vdz" --size 130x70 --landscape $l >/dev/null &&
     "$cli" export-image "$ordner/z$l.vdz" "$ordner/z$l.png" &&
     "$cli" import-image "$ordner/z$l.png" "$ordner/z$l-2.vdz" &&
     "$cli" export-image "$ordner/z$l-2.vdz" "$ordner/z$l-2.png" &&
