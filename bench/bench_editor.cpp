@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "editor/editor.h"
+#include "editor/symmetrie.h"
 #include "model/einstellungen.h"
 #include "model/spiel.h"
 #include "scenario/karte_erzeugen.h"
@@ -106,6 +107,20 @@ int main(int argc, char** argv) {
     Mausklick(e, pt, mtLinks, false);
   }
   druecke.Zeigen("press, square brush size 5 (Mausklick)");
+
+  // Four-fold symmetry: the press paints four squares, under one undo snapshot.
+  ps.Symmetrie = syVierfach;
+  TMessreihe symmetrisch;
+  for (int32_t i = 0; i < 100; ++i) {
+    ps.Gelaende = static_cast<uint8_t>(i % 16);
+    const TPunkt pt = mitte({(i * 3571 + 29) % seite, (i * 1777 + 41) % seite});
+    t0 = TUhr::now();
+    Mausklick(e, pt, mtLinks, true);
+    symmetrisch.Werte.push_back(Millisekunden(t0));
+    Mausklick(e, pt, mtLinks, false);
+  }
+  symmetrisch.Zeigen("press, four-fold symmetry, square size 5");
+  ps.Symmetrie = syAus;
 
   ps.Werkzeug = wzKreis;
   TMessreihe kreise;

@@ -110,6 +110,7 @@ struct TProgrammSpiel {
   uint8_t Werkzeug = wzQuadrat;
   uint8_t Spiegelart = 0;
   uint8_t Spiegelrichtung = 0;
+  uint8_t Symmetrie = 0; // symmetric painting (syAus ...), off at start
   TProgrammSpielSpeicher Speicher;
   int32_t Zoomstufe = 0;
   TPunkt Sichtweite;     // cells across and down the map view

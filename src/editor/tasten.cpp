@@ -7,6 +7,7 @@
 #include "editor/aufbau.h"
 #include "editor/meldung.h"
 #include "editor/sicht.h"
+#include "editor/symmetrie.h"
 #include "model/einstellungen.h"
 
 namespace {
@@ -90,6 +91,9 @@ void Tastendruck(TEditor& e, bool gedrueckt, uint16_t taste, uint8_t umschalt) {
   case vkV:
     ZoomSetzen(e.Programm, ps.Zoomstufe + (strg ? -1 : 1));
     UebersichtAktualisieren(e);
+    break;
+  case vkY:
+    SymmetrieWeiterschalten(e);
     break;
   case vkZ:
     RueckgaengigMachen(e);

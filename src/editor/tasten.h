@@ -23,6 +23,7 @@ enum : uint16_t {
   vkS = 83,
   vkU = 85,
   vkV = 86,
+  vkY = 89,
   vkZ = 90,
   vkPlus = 107,  // numeric keypad +
   vkMinus = 109, // numeric keypad -

@@ -11,6 +11,7 @@
 #include "editor/maus.h"
 #include "editor/meldung.h"
 #include "editor/sicht.h"
+#include "editor/symmetrie.h"
 #include "model/tabellen.h"
 #include "model/zustaende.h"
 #include "scenario/geometrie.h"
@@ -173,7 +174,8 @@ void KartenKlick(TEditor& e, TPunkt q, int32_t taste) {
     if (ps.Modus == moGelaende && ps.Werkzeug == wzAusfuellen && GanzeKarteLang(e)) lang.emplace(e);
     RueckgaengigAufnehmen(e);
     if (ps.Modus == moGelaende) {
-      WerkzeugAnwenden(e, c);
+      // With a symmetry on, the images are painted in the same press (one snapshot for all).
+      SymmetrischAnwenden(e, c);
       KarteNeuAufbauen(e);
     } else if (ps.Modus == moStartpositionen && AufKarte(e.KV, c)) {
       StartpositionSetzen(e, c);

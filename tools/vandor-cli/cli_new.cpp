@@ -9,7 +9,7 @@
 #include "scenario/szenario_datei.h"
 #include "scenario/szenario_umwandlung.h"
 
-namespace {
+TText HeutigesDatum();
 
 // Today's date in the system's short date format: the locale's "%x" (LC_TIME from the
 // environment). The C locale (also as C.UTF-8) has no date format of its own worth the name
@@ -27,6 +27,8 @@ TText HeutigesDatum() {
   std::strftime(puffer, sizeof puffer, "%d.%m.%Y", &zeit);
   return puffer;
 }
+
+namespace {
 
 TZufallsgenerator GeneratorArgument(const std::string& text) {
   std::string teile[4];

@@ -32,6 +32,7 @@ void ZustandZeigen(const TProgramm& programm) {
   std::printf("SpielerNummer=%d\n", ps.SpielerNummer);
   std::printf("Spiegelart=%d\n", ps.Spiegelart);
   std::printf("Spiegelrichtung=%d\n", ps.Spiegelrichtung);
+  std::printf("Symmetrie=%d\n", ps.Symmetrie);
   std::printf("Anzeige=%d\n", ps.Anzeige);
   std::printf("Meldung=%s\n", FuerTerminal(ps.Speicher.Meldung).c_str());
   std::string belegt;

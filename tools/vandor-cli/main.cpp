@@ -12,6 +12,9 @@ int BefehlNew(const TArgumente&);
 int BefehlInfo(const TArgumente&);
 int BefehlOverview(const TArgumente&);
 int BefehlReplay(const TArgumente&);
+int BefehlBalance(const TArgumente&);
+int BefehlExportImage(const TArgumente&);
+int BefehlImportImage(const TArgumente&);
 #ifndef VANDOR_OHNE_RENDER
 int BefehlSnapshot(const TArgumente&);
 #endif
@@ -26,6 +29,12 @@ const TBefehl Befehle[] = {
     {"info", "info FILE.vdz [--english]", BefehlInfo},
     {"overview", "overview FILE.vdz OUT.png [--starts-only]", BefehlOverview},
     {"replay", "replay IN.vdz OUT.vdz [--events FILE|-] [--wrap] [--state]", BefehlReplay},
+    {"balance", "balance FILE.vdz [--radius R] [--wrap] [--english]", BefehlBalance},
+    {"export-image", "export-image FILE.vdz OUT.png", BefehlExportImage},
+    {"import-image",
+     "import-image IN.png OUT.vdz [--name TEXT] [--author TEXT] [--email TEXT] [--homepage TEXT] "
+     "[--description TEXT]",
+     BefehlImportImage},
 #ifndef VANDOR_OHNE_RENDER
     {"snapshot", "snapshot IN.vdz OUT.png [--events FILE|-] [--wrap] [--graphics DIR] [--size WxH]",
      BefehlSnapshot},
