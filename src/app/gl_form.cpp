@@ -59,7 +59,8 @@ TGLForm::TGLForm(TProgrammdaten& daten) : Daten(daten) {
   if (!Kontext->create() || !Kontext->makeCurrent(this))
     throw std::runtime_error("no OpenGL context for the editor window");
 
-  SchriftVorhanden = GrafikEinrichten(Grafik, Grafikordner(Daten.Programm.Pfad), "Georgia");
+  SchriftVorhanden = GrafikEinrichten(Grafik, Grafikordner(Daten.Programm.Pfad), "Georgia",
+                                      Daten.Programm.Grafikvorrat);
 
   LinkeTaste = [] { return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton); };
   Umgebung.BildZeichnen = [this] { BildZeichnen(); };
@@ -117,7 +118,9 @@ void TGLForm::UebersichtAktualisieren(const TUebersichtAenderung& aenderung) {
 }
 
 void TGLForm::SpielGrafikenLaden(uint8_t spiel) {
-  if (KontextAktivieren()) ::SpielGrafikenLaden(Grafik, Grafikordner(Daten.Programm.Pfad), spiel);
+  if (KontextAktivieren())
+    ::SpielGrafikenLaden(Grafik, Grafikordner(Daten.Programm.Pfad), spiel,
+                         Daten.Programm.Grafikvorrat);
 }
 
 void TGLForm::Zeigen(std::optional<QPoint> mitte) {

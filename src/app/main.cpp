@@ -2,6 +2,7 @@
 // hidden; then the message loop until the dialog closes. Ending from outside (a signal, the end
 // of the desktop session) takes the dialog's closing path too.
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QSessionManager>
 #include <exception>
@@ -12,6 +13,7 @@
 #include "app/gl_form.h"
 #include "app/haupt_formular.h"
 #include "app/programmdaten.h"
+#include "editor/start.h"
 
 int main(int argc, char** argv) {
   QApplication anwendung(argc, argv);
@@ -29,11 +31,14 @@ int main(int argc, char** argv) {
   QObject::connect(&anwendung, &QCoreApplication::aboutToQuit, &anwendung, [&offen] {
     if (offen) offen->Beenden();
   });
-  // The data folders lie beside the program.
-  const std::string programmordner = QCoreApplication::applicationDirPath().toStdString() + "/";
+  // The data folders lie beside the program, or in the user's data folder when installed.
+  const TDatenordner ordner = DatenordnerWaehlen(
+      QCoreApplication::applicationDirPath().toStdString(),
+      qEnvironmentVariable("XDG_DATA_HOME").toStdString(), QDir::homePath().toStdString());
   auto daten = std::make_unique<TProgrammdaten>();
   try {
-    THauptFormular dialog(*daten, programmordner);
+    THauptFormular dialog(*daten, ordner.Daten);
+    daten->Programm.Grafikvorrat = ordner.Grafikvorrat; // before the editor window loads them
     TGLForm editorfenster(*daten);
     dialog.EditorFensterSetzen(&editorfenster);
     dialog.show();

@@ -120,12 +120,13 @@ struct TProgrammSpiel {
 };
 
 struct TProgramm {
-  std::string Pfad;        // the program folder (UTF-8), ending with "/"
-  uint8_t Sprache = 0;     // 0 German, 1 English
-  TText Spieldatei;        // never set by the editor
-  TMausPunkt Klicks[3][2]; // [button: left 0, right 1, middle 2][0 release, 1 press]
-  TMausPunkt Maus;         // current mouse position
-  TMausPunkt MausAlt;      // the one before
+  std::string Pfad;         // the data folder (UTF-8), ending with "/"
+  std::string Grafikvorrat; // installed graphics, read after Pfad's "Grafik"; empty: none
+  uint8_t Sprache = 0;      // 0 German, 1 English
+  TText Spieldatei;         // never set by the editor
+  TMausPunkt Klicks[3][2];  // [button: left 0, right 1, middle 2][0 release, 1 press]
+  TMausPunkt Maus;          // current mouse position
+  TMausPunkt MausAlt;       // the one before
   TProgrammSpiel ProgrammSpiel;
   int32_t Bildzaehler = 0; // frames drawn, counted by the renderer
   int32_t Bildmarke = 0;   // millisecond accumulator of the editor window's timer

@@ -4,9 +4,39 @@
 #include <stdexcept>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "editor/aufbau.h"
 #include "editor/sicht.h"
 #include "model/spiel.h"
+
+namespace {
+
+std::string MitStrich(std::string ordner) {
+  if (ordner.empty() || ordner.back() != '/') ordner += '/';
+  return ordner;
+}
+
+} // namespace
+
+TDatenordner DatenordnerWaehlen(const std::string& programmordner, const std::string& xdgDataHome,
+                                const std::string& home) {
+  const std::string eigen = MitStrich(programmordner);
+  std::error_code f;
+  const std::filesystem::path vorrat =
+      std::filesystem::path(eigen).parent_path().parent_path() / "share" / "vandor-editor";
+  const bool installiert = std::filesystem::is_directory(vorrat, f);
+  // Root may write anywhere: an installed program is told by its share folder, not by rights.
+  if (!installiert && ::access(eigen.c_str(), W_OK) == 0) return {eigen, {}};
+  std::string basis;
+  if (!xdgDataHome.empty() && xdgDataHome.front() == '/')
+    basis = MitStrich(xdgDataHome);
+  else if (!home.empty() && home.front() == '/')
+    basis = MitStrich(home) + ".local/share/";
+  else
+    return {eigen, installiert ? (vorrat / "Grafik").string() : std::string()};
+  return {basis + "vandor-editor/", installiert ? (vorrat / "Grafik").string() : std::string()};
+}
 
 void EditorStart(TProgramm& programm, const std::string& pfad) {
   programm = TProgramm{};

@@ -5,6 +5,23 @@
 #include "editor/programm.h"
 #include "editor/umgebung.h"
 
+// Where the data folders lie. Daten holds "Szenario", "Benutzer", "Speicher" and "Grafik" and
+// ends with "/"; Grafikvorrat is the installed graphics folder, read for a picture file that the
+// own "Grafik" lacks (empty when there is none).
+struct TDatenordner {
+  std::string Daten;
+  std::string Grafikvorrat;
+};
+
+// A copy of the program in a folder of its own (the build folder, a portable copy) keeps its
+// data beside it, as always. Installed (a "share/vandor-editor" beside the program's folder) or
+// in a folder the user cannot write, the data go to xdgDataHome/vandor-editor, by default
+// home/.local/share/vandor-editor, and the graphics come from there first, then from
+// share/vandor-editor/Grafik. A relative or empty xdgDataHome is ignored, as the XDG rules say.
+// Without a usable home the program's folder stays the data folder.
+TDatenordner DatenordnerWaehlen(const std::string& programmordner, const std::string& xdgDataHome,
+                                const std::string& home);
+
 // Sets the program folder (a trailing "/" is added when missing), creates the data folders
 // "Speicher", "Benutzer", "Grafik" and "Szenario" below it, and resets the state, the colours
 // and the eleven snapshots. Throws std::runtime_error when a folder cannot be created.

@@ -24,6 +24,9 @@ void StartpunkteZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv);
 void HilfeZeichnen(TGrafik& g, const TProgramm& p);
 void MenueZeichnen(TGrafik& g, const TProgramm& p);
 void UebersichtZeichnen(TGrafik& g);
+// The frame around the cells the map view shows, over the overview image: at least 2 pixels
+// wide at every client size and map size, from the view position of this frame.
+void UebersichtRahmenZeichnen(TGrafik& g, const TProgramm& p);
 void PanelZeichnen(TGrafik& g);
 void WerkzeugleisteZeichnen(TGrafik& g, const TProgramm& p);
 void StatusZeichnen(TGrafik& g, const TProgramm& p, uint32_t jetzt);

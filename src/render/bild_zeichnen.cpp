@@ -12,6 +12,7 @@ void BildZeichnen(TGrafik& g, TProgramm& p, const TKV& kv, uint32_t jetzt) {
   else if (p.ProgrammSpiel.Ansicht == 1)
     MenueZeichnen(g, p);
   UebersichtZeichnen(g);
+  UebersichtRahmenZeichnen(g, p);
   PanelZeichnen(g);
   WerkzeugleisteZeichnen(g, p);
   StatusZeichnen(g, p, jetzt);

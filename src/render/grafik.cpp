@@ -6,7 +6,8 @@
 #include "render/grafikgruppen.h"
 #include "render/schrift.h"
 
-bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner, const TText& schriftart) {
+bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner, const TText& schriftart,
+                      const std::string& vorrat) {
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LEQUAL);
   glClearColor(0, 0, 0, 0);
@@ -14,7 +15,7 @@ bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner, const TText& 
   g.Schriftbasis = SchriftErzeugen(schriftart, nullptr, &g.Glyphen);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  GrafikenLaden(g, grafikordner);
+  GrafikenLaden(g, grafikordner, vorrat);
   if (!g.Ring) g.Ring = gluNewQuadric();
   return g.Schriftbasis != 0;
 }

@@ -32,8 +32,9 @@ struct TGrafik {
 // The context set-up of the editor window, with its context current: depth test, clear colour,
 // the font of the face (the system picks a serif when it is missing), the texture filters, the
 // eight base graphics from the folder and the GLU quadric. Missing graphics are no error.
-// Returns false only when no font could be built (text is then not drawn).
+// Returns false only when no font could be built (text is then not drawn). Graphics missing in
+// the folder come from vorrat when given (GrafikenLaden).
 bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner,
-                      const TText& schriftart = "Georgia");
+                      const TText& schriftart = "Georgia", const std::string& vorrat = {});
 // Releases everything GrafikEinrichten and SpielGrafikenLaden made, with the context current.
 void GrafikAufloesen(TGrafik& g);

@@ -32,9 +32,13 @@ bool DateiDa(const std::string& pfad) {
   return std::filesystem::is_regular_file(pfad, f);
 }
 
-// Loads one file into slot; a failure leaves the slot at 0 and is not counted.
-int32_t GruppeLaden(const std::string& pfad, uint32_t& slot, TBildpixel* pixel = nullptr) {
+// Loads group i's file into slot, from ordner or else from vorrat; a failure leaves the slot at
+// 0 and is not counted.
+int32_t GruppeLaden(const std::string& ordner, const std::string& vorrat, int i, const TText& kurz,
+                    uint32_t& slot, TBildpixel* pixel = nullptr) {
   slot = 0;
+  std::string pfad = Grafikdatei(ordner, i, kurz);
+  if (!DateiDa(pfad) && !vorrat.empty()) pfad = Grafikdatei(vorrat, i, kurz);
   if (!DateiDa(pfad)) return 0;
   return TexturLaden(pfad, slot, nullptr, pixel) ? 1 : 0;
 }
@@ -58,27 +62,28 @@ std::string Grafikdatei(const std::string& ordner, int gruppe, const TText& kurz
   return pfad + Latin1NachUtf8(TText(Grafikgruppen[gruppe].Name) + kurzname) + ".tga";
 }
 
-int32_t GrafikenLaden(TGrafik& g, const std::string& ordner) {
+int32_t GrafikenLaden(TGrafik& g, const std::string& ordner, const std::string& vorrat) {
   int32_t anzahl = 0;
   ZellbilderFreigeben(g.Zellbilder);
   for (int i = 0; i < Basisgruppen; ++i) {
     TexturLoeschen(g.Basistexturen[i]);
     // The map view draws the terrain pictures from a copy at the cell size (zellbilder.h).
     TBildpixel* pixel = i == grGelaende ? &g.Zellbilder.Atlas : nullptr;
-    anzahl += GruppeLaden(Grafikdatei(ordner, i), g.Basistexturen[i], pixel);
+    anzahl += GruppeLaden(ordner, vorrat, i, {}, g.Basistexturen[i], pixel);
   }
   if (g.Uebersicht.Textur == 0) glGenTextures(1, &g.Uebersicht.Textur);
   return anzahl;
 }
 
-int32_t SpielGrafikenLaden(TGrafik& g, const std::string& ordner, uint8_t spiel) {
+int32_t SpielGrafikenLaden(TGrafik& g, const std::string& ordner, uint8_t spiel,
+                           const std::string& vorrat) {
   for (auto& t : g.Spieltexturen)
     TexturLoeschen(t);
   if (spiel >= Spieldefinitionsanzahl) return 0;
   TText kurz = Spieldefinitionen[spiel].Texte[0][1];
   int32_t anzahl = 0;
   for (int i = Basisgruppen; i < Grafikgruppenanzahl; ++i)
-    anzahl += GruppeLaden(Grafikdatei(ordner, i, kurz), g.Spieltexturen[i - Basisgruppen]);
+    anzahl += GruppeLaden(ordner, vorrat, i, kurz, g.Spieltexturen[i - Basisgruppen]);
   return anzahl;
 }
 

@@ -30,13 +30,16 @@ std::string Grafikordner(const std::string& programmpfad);
 // the groups of a game definition: "EinheitenKR.tga".
 std::string Grafikdatei(const std::string& ordner, int gruppe, const TText& kurzname = {});
 
-// Loads groups 0 ... 7 into the base textures and makes the overview texture. Missing or
-// unreadable files are skipped (texture 0). Returns the number of files loaded.
-int32_t GrafikenLaden(TGrafik& g, const std::string& ordner);
+// Loads groups 0 ... 7 into the base textures and makes the overview texture. A file missing
+// in ordner is taken from vorrat (the installed graphics) when given. Missing or unreadable
+// files are skipped (texture 0). Returns the number of files loaded.
+int32_t GrafikenLaden(TGrafik& g, const std::string& ordner, const std::string& vorrat = {});
 // Loads groups 8 ... 13 of game definition spiel into the game textures (names with the German
 // short name of the definition). An unknown definition loads nothing. Textures of an earlier
-// call are released first. Returns the number of files loaded.
-int32_t SpielGrafikenLaden(TGrafik& g, const std::string& ordner, uint8_t spiel);
+// call are released first; files missing in ordner come from vorrat as above. Returns the number
+// of files loaded.
+int32_t SpielGrafikenLaden(TGrafik& g, const std::string& ordner, uint8_t spiel,
+                           const std::string& vorrat = {});
 // Sets the texture coordinates of f to picture n of the group's atlas. Groups without atlas
 // values leave f as it was.
 void Bildausschnitt(TBildflaeche& f, int gruppe, int32_t n);

@@ -1,5 +1,6 @@
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "base/sprachtext.h"
@@ -133,4 +134,58 @@ void UebersichtZeichnen(TGrafik& g) {
   glLoadIdentity();
   glTranslated(b.x, b.y, b.z + 1);
   Umriss(1, b.Breite, b.Hoehe);
+}
+
+void UebersichtRahmenZeichnen(TGrafik& g, const TProgramm& p) {
+  const TUebersichtsbild& u = g.Uebersicht;
+  if (u.Kartenbreite <= 0 || u.Kartenhoehe <= 0 || g.Breite <= 0 || g.Hoehe <= 0) return;
+  const TBildbereich& b = Bildbereiche[bbUebersicht];
+  const TProgrammSpiel& s = p.ProgrammSpiel;
+  // Logical units of one client pixel: the frame keeps its width in pixels at every size.
+  const double px = static_cast<double>(Bildschirmbreite) / g.Breite;
+  const double py = static_cast<double>(Bildschirmhoehe) / g.Hoehe;
+  // The cells the map view shows whole, from its top-left cell on.
+  const int32_t nx = std::max(1, s.Sichtweite.x), ny = std::max(1, s.Sichtweite.y);
+  const double sx = static_cast<double>(b.Breite) / u.Kartenbreite;
+  const double sy = static_cast<double>(b.Hoehe) / u.Kartenhoehe;
+  double x1 = b.x + (s.Position.x - nx / 2) * sx, x2 = x1 + nx * sx;
+  double y1 = b.y + (s.Position.y - ny / 2) * sy, y2 = y1 + ny * sy;
+  // On a large map the view covers a pixel or less: it still shows as a small box.
+  auto mindestens = [](double& a, double& e, double seite) {
+    if (e - a >= seite) return;
+    const double mitte = (a + e) / 2;
+    a = mitte - seite / 2;
+    e = mitte + seite / 2;
+  };
+  mindestens(x1, x2, 8 * px);
+  mindestens(y1, y2, 8 * py);
+  // A view at the map's edge reaches past it; its lines stay on the image, inside its outline.
+  x1 = std::clamp(x1, b.x + 3 * px, b.x + b.Breite - 3 * px);
+  x2 = std::clamp(x2, b.x + 3 * px, b.x + b.Breite - 3 * px);
+  y1 = std::clamp(y1, b.y + 3 * py, b.y + b.Hoehe - 3 * py);
+  y2 = std::clamp(y2, b.y + 3 * py, b.y + b.Hoehe - 3 * py);
+  // White lines of two pixels inside black edges of one: one of them stands out on every
+  // terrain colour.
+  auto ring = [&](double wx, double wy) {
+    glBegin(GL_QUADS);
+    const double r[4][4] = {{x1 - wx, y1 - wy, x2 + wx, y1 + wy},
+                            {x1 - wx, y2 - wy, x2 + wx, y2 + wy},
+                            {x1 - wx, y1 - wy, x1 + wx, y2 + wy},
+                            {x2 - wx, y1 - wy, x2 + wx, y2 + wy}};
+    for (const auto& q : r) {
+      glVertex2d(q[0], q[1]);
+      glVertex2d(q[2], q[1]);
+      glVertex2d(q[2], q[3]);
+      glVertex2d(q[0], q[3]);
+    }
+    glEnd();
+  };
+  glDisable(GL_TEXTURE_2D);
+  glLoadIdentity();
+  glTranslated(0, 0, b.z + 2);
+  glColor3d(0, 0, 0);
+  ring(2 * px, 2 * py);
+  glTranslated(0, 0, 1);
+  glColor3d(1, 1, 1);
+  ring(px, py);
 }

@@ -13,7 +13,6 @@ namespace {
 
 constexpr uint32_t Deckend = 0xFF000000u;
 constexpr uint32_t Weiss = 0xFFFFFFFFu;
-constexpr uint32_t Rot = 0xFF0000FFu; // red in the lowest byte
 // More changed rectangles than this are drawn as one rectangle around them all.
 constexpr size_t HoechstzahlBereiche = 32;
 
@@ -94,7 +93,6 @@ void Anlegen(TUebersichtsbild& u, int32_t breite, int32_t hoehe) {
       std::min(static_cast<double>(u.Breite) / vollB, static_cast<double>(u.Hoehe) / vollH);
   const int32_t rand = (breite + hoehe) / 100 + 1;
   u.Rand = std::max(1, Runden(rand * verkleinerung));
-  u.Stiftbreite = std::max(2, (u.Breite + u.Hoehe) / 180);
   u.Spalte = Zuordnung(u.Breite, breite, vollB > u.Breite);
   u.Zeile = Zuordnung(u.Hoehe, hoehe, vollH > u.Hoehe);
   u.Stufen.clear();
@@ -102,27 +100,9 @@ void Anlegen(TUebersichtsbild& u, int32_t breite, int32_t hoehe) {
     u.Stufen.emplace_back(static_cast<size_t>(b) * h, Deckend);
     if (b == 1 && h == 1) break;
   }
-  u.Rahmen.clear();
 }
 
-// The four lines of the view frame, each a rectangle of the pen's width centred on the line.
-std::vector<TPixelbereich> RahmenBerechnen(const TUebersichtsbild& u, const TProgramm& p) {
-  const TProgrammSpiel& s = p.ProgrammSpiel;
-  const int32_t hx = s.Sichtweite.x / 2, hy = s.Sichtweite.y / 2;
-  const int32_t x1 = Runden((s.Position.x - hx) * u.Sx), y1 = Runden((s.Position.y - hy) * u.Sy);
-  const int32_t x2 = Runden((s.Position.x + hx) * u.Sx), y2 = Runden((s.Position.y + hy) * u.Sy);
-  const int32_t w = u.Stiftbreite, h = w / 2;
-  auto waagerecht = [&](int32_t xa, int32_t xb, int32_t y) {
-    return TPixelbereich{std::min(xa, xb) - h, y - h, std::max(xa, xb) - h + w, y - h + w};
-  };
-  auto senkrecht = [&](int32_t x, int32_t ya, int32_t yb) {
-    return TPixelbereich{x - h, std::min(ya, yb) - h, x - h + w, std::max(ya, yb) - h + w};
-  };
-  return {waagerecht(x1, x2, y1), senkrecht(x2, y1, y2), waagerecht(x2, x1, y2),
-          senkrecht(x1, y2, y1)};
-}
-
-// Cells, markers and frame inside r, in the order the whole image is drawn.
+// Cells and markers inside r, in the order the whole image is drawn.
 void Malen(TUebersichtsbild& u, const TProgramm& p, const TKV& kv, const TPixelbereich& r) {
   if (r.Leer()) return;
   const TFarbtabellen& farben = p.Farben;
@@ -188,9 +168,6 @@ void Malen(TUebersichtsbild& u, const TProgramm& p, const TKV& kv, const TPixelb
               ring == 2 ? Weiss : Farbe(Spielerfarbe(farben, s.Spieler).Farbwert));
     }
   }
-
-  for (const TPixelbereich& linie : u.Rahmen)
-    Fuellen(u, Schnitt(linie, r), Rot);
 }
 
 uint32_t Mittel(uint32_t a, uint32_t b, uint32_t c, uint32_t d) {
@@ -248,7 +225,6 @@ void UebersichtAktualisieren(TUebersichtsbild& u, const TProgramm& p, const TKV&
   }
   if (aenderung.Alles || u.Stufen.empty() || u.Kartenbreite != breite || u.Kartenhoehe != hoehe) {
     Anlegen(u, breite, hoehe);
-    u.Rahmen = RahmenBerechnen(u, p);
     u.Offen.clear();
     u.AllesOffen = true;
     Neumalen(u, p, kv, Ganz(u));
@@ -262,12 +238,6 @@ void UebersichtAktualisieren(TUebersichtsbild& u, const TProgramm& p, const TKV&
     Pixelspanne(u.Spalte, b.Links, b.Rechts, r.Links, r.Rechts);
     Pixelspanne(u.Zeile, b.Oben, b.Unten, r.Oben, r.Unten);
     bereiche.push_back({r.Links - weite, r.Oben - weite, r.Rechts + weite, r.Unten + weite});
-  }
-  std::vector<TPixelbereich> rahmen = RahmenBerechnen(u, p);
-  if (rahmen != u.Rahmen) {
-    bereiche.insert(bereiche.end(), u.Rahmen.begin(), u.Rahmen.end());
-    bereiche.insert(bereiche.end(), rahmen.begin(), rahmen.end());
-    u.Rahmen = std::move(rahmen);
   }
   if (bereiche.size() > HoechstzahlBereiche) {
     TPixelbereich alle = bereiche[0];

@@ -1,6 +1,8 @@
 #pragma once
-// The overview image: the whole map, one colour per cell, the start positions as markers and a
-// red frame around the part shown in the map view, kept as pixels and as a mipmapped texture.
+// The overview image: the whole map, one colour per cell and the start positions as markers,
+// kept as pixels and as a mipmapped texture. The frame around the part shown in the map view is
+// not part of it: minified or enlarged with the image it vanished or blurred, so it is drawn
+// over the image in screen pixels (UebersichtRahmenZeichnen).
 //
 // Each side is 4 x the next power of two of the map's side, at most 2048 pixels; beyond that
 // each pixel shows the cell under its centre. Changes redraw only the pixels they touch, and
@@ -28,14 +30,12 @@ struct TUebersichtsbild {
   int32_t Hoehe = 0;
   int32_t Kartenbreite = 0; // the map size the image was built for
   int32_t Kartenhoehe = 0;
-  double Sx = 0, Sy = 0;   // pixels per cell
-  int32_t Rand = 1;        // marker margin in pixels
-  int32_t Stiftbreite = 2; // width of the view frame's lines
+  double Sx = 0, Sy = 0; // pixels per cell
+  int32_t Rand = 1;      // marker margin in pixels
   // Level 0 and its halvings; pixels as bytes R, G, B, A in memory.
   std::vector<std::vector<uint32_t>> Stufen;
-  std::vector<int32_t> Spalte;       // pixel column -> cell column, never decreasing
-  std::vector<int32_t> Zeile;        // pixel row -> cell row
-  std::vector<TPixelbereich> Rahmen; // the four lines of the view frame as drawn last
+  std::vector<int32_t> Spalte; // pixel column -> cell column, never decreasing
+  std::vector<int32_t> Zeile;  // pixel row -> cell row
   // Pixels changed since the texture was last filled; Alles: the texture needs all of them.
   std::vector<TPixelbereich> Offen;
   bool AllesOffen = false;
@@ -57,8 +57,8 @@ struct TUebersichtsabzug {
   int32_t Vergroesserung = 0;
 };
 
-// Brings the image up to date with the map, the drawing records, the start positions and the
-// view after a change (everything, or the given rectangles of cells plus the view frame). Needs
+// Brings the image up to date with the map, the drawing records and the start positions after a
+// change (everything, or the given rectangles of cells). Needs
 // no OpenGL context: the texture follows at the next UebersichtHochladen.
 void UebersichtAktualisieren(TUebersichtsbild& u, const TProgramm& p, const TKV& kv,
                              const TUebersichtAenderung& aenderung);

@@ -89,18 +89,24 @@ bool ZellbilderBinden(TZellbilder& z, int32_t cw, int32_t ch, bool pixelgenau) {
     satz = z.Saetze.end() - 1;
   }
   glBindTexture(GL_TEXTURE_2D, satz->Textur);
+  z.Zellbreite = cw;
+  z.Zellhoehe = ch;
+  z.Interpoliert = !pixelgenau;
   const GLint filter = pixelgenau ? GL_NEAREST : GL_LINEAR;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
   return true;
 }
 
-void Zellbildausschnitt(const TZellbilder&, TBildflaeche& f, int32_t t) {
+void Zellbildausschnitt(const TZellbilder& z, TBildflaeche& f, int32_t t) {
   if (t < 0 || t >= Gelaendeanzahl) t = 0;
-  f.ULinks = static_cast<double>(t % Spalten) / Spalten;
-  f.URechts = static_cast<double>(t % Spalten + 1) / Spalten;
-  f.VOben = static_cast<double>(t / Spalten) / Zeilen;
-  f.VUnten = static_cast<double>(t / Spalten + 1) / Zeilen;
+  // Half a texel in from each edge, when the texels are interpolated and there is room.
+  const double ex = z.Interpoliert && z.Zellbreite > 1 ? 0.5 / (Spalten * z.Zellbreite) : 0;
+  const double ey = z.Interpoliert && z.Zellhoehe > 1 ? 0.5 / (Zeilen * z.Zellhoehe) : 0;
+  f.ULinks = static_cast<double>(t % Spalten) / Spalten + ex;
+  f.URechts = static_cast<double>(t % Spalten + 1) / Spalten - ex;
+  f.VOben = static_cast<double>(t / Spalten) / Zeilen + ey;
+  f.VUnten = static_cast<double>(t / Spalten + 1) / Zeilen - ey;
 }
 
 void ZellbilderFreigeben(TZellbilder& z) {

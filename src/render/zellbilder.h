@@ -20,6 +20,10 @@ struct TZellbilder {
   TBildpixel Atlas; // the terrain atlas as loaded; empty when there is none
   // One set per cell size seen, so that zooming back and forth resamples nothing.
   std::vector<TZellbildsatz> Saetze;
+  // Of the set bound last: interpolated texels are sampled inside each picture only.
+  int32_t Zellbreite = 0;
+  int32_t Zellhoehe = 0;
+  bool Interpoliert = false;
 };
 
 // Binds the pictures at cell size cw x ch (made when the size changed). pixelgenau: one logical
@@ -27,7 +31,8 @@ struct TZellbilder {
 // with nothing bound, when no atlas is loaded.
 bool ZellbilderBinden(TZellbilder& z, int32_t cw, int32_t ch, bool pixelgenau);
 // The texture coordinates of terrain t's picture in the bound pictures; terrains outside the
-// table take terrain 0's picture.
+// table take terrain 0's picture. Interpolated, the coordinates lie half a texel inside the
+// picture, so that no sample reaches into the neighbouring picture of the set.
 void Zellbildausschnitt(const TZellbilder& z, TBildflaeche& f, int32_t t);
 // Forgets the atlas and releases the pictures' textures.
 void ZellbilderFreigeben(TZellbilder& z);

@@ -34,6 +34,34 @@ TEST(Start, AFolderThatCannotBeMadeIsAnError) {
   std::filesystem::remove_all(ordner);
 }
 
+TEST(Start, DataFoldersStayBesideACopyAndGoToTheUsersFolderWhenInstalled) {
+  const auto wurzel = std::filesystem::temp_directory_path() /
+                      ("vandor_editor_ordner_" + std::to_string(::getpid()));
+  const std::string w = wurzel.string();
+  std::filesystem::create_directories(wurzel / "kopie");
+  std::filesystem::create_directories(wurzel / "usr/bin");
+  std::filesystem::create_directories(wurzel / "usr/share/vandor-editor/Grafik");
+  // A copy of its own keeps everything beside the program.
+  TDatenordner d = DatenordnerWaehlen(w + "/kopie", w + "/xdg", w + "/heim");
+  EXPECT_EQ(d.Daten, w + "/kopie/");
+  EXPECT_EQ(d.Grafikvorrat, "");
+  // Installed: the user's data folder, graphics from the share folder after the user's own.
+  d = DatenordnerWaehlen(w + "/usr/bin/", w + "/xdg", w + "/heim");
+  EXPECT_EQ(d.Daten, w + "/xdg/vandor-editor/");
+  EXPECT_EQ(d.Grafikvorrat, w + "/usr/share/vandor-editor/Grafik");
+  // An unset or relative XDG_DATA_HOME means ~/.local/share.
+  EXPECT_EQ(DatenordnerWaehlen(w + "/usr/bin", "", w + "/heim").Daten,
+            w + "/heim/.local/share/vandor-editor/");
+  EXPECT_EQ(DatenordnerWaehlen(w + "/usr/bin", "daten", w + "/heim/").Daten,
+            w + "/heim/.local/share/vandor-editor/");
+  // The folders are made there, and nothing beside the installed program.
+  TProgramm programm;
+  EditorStart(programm, DatenordnerWaehlen(w + "/usr/bin", w + "/xdg", "").Daten);
+  EXPECT_TRUE(std::filesystem::is_directory(wurzel / "xdg/vandor-editor/Szenario"));
+  EXPECT_FALSE(std::filesystem::exists(wurzel / "usr/bin/Szenario"));
+  std::filesystem::remove_all(wurzel);
+}
+
 TEST(Start, OpeningKeepsToolsAndResetsZoomAndOptions) {
   TTestEditor t(30, 30);
   TProgrammSpiel& ps = t.Programm.ProgrammSpiel;

@@ -189,6 +189,15 @@ TEST_F(Zeichentest, GroupsLoadWhatIsThereAndSkipTheRest) {
   // An unknown game definition loads nothing.
   EXPECT_EQ(SpielGrafikenLaden(*Grafik, ordner, 200), 0);
   EXPECT_EQ(Grafik->Spieltexturen[0], 0u);
+  // Installed: what the user's own folder lacks comes from the installed graphics; the user's
+  // own file wins.
+  const std::string eigen = TestOrdner("eigen");
+  TgaSchreiben(Grafikdatei(eigen, grGelaende), 4, 4, std::vector<uint32_t>(16, 0xFF808080u));
+  EXPECT_EQ(GrafikenLaden(*Grafik, eigen, ordner), 1);
+  EXPECT_EQ(Grafik->Zellbilder.Atlas.Breite, 4);
+  EXPECT_EQ(GrafikenLaden(*Grafik, TestOrdner("leer"), ordner), 1);
+  EXPECT_EQ(Grafik->Zellbilder.Atlas.Breite, 16);
+  EXPECT_EQ(SpielGrafikenLaden(*Grafik, eigen, 0, ordner), 2);
 }
 
 TEST_F(Zeichentest, ToolPanelShowsThePageOfTheMode) {

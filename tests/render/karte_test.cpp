@@ -203,3 +203,29 @@ TEST_F(Zeichentest, CellPicturesAreAveragedAtEveryZoomAndClientSize) {
   Zeichnen();
   EXPECT_TRUE(Nahe(Pixel(1200 + 50 + 25, 700 + 50 + 25), Testfarbe(5), 4));
 }
+
+TEST_F(Zeichentest, NeighbouringPicturesNeverBleedIntoCellsAtAnyClientSizeOrZoom) {
+  // Picture 5 plain red; every other picture and the unused rest of the atlas plain green.
+  const std::string ordner = TestOrdner("naht");
+  std::vector<uint32_t> pixel(512 * 512, 0xFF00FF00u);
+  for (int y = 96; y < 192; ++y)
+    for (int x = 96; x < 192; ++x)
+      pixel[y * 512 + x] = 0xFFFF0000u;
+  TgaSchreiben(Grafikdatei(ordner, grGelaende), 512, 512, pixel);
+  ASSERT_EQ(GrafikenLaden(*Grafik, ordner), 1);
+  KarteAnlegen(100, 100, 5);
+  P.ProgrammSpiel.Position = {50, 50};
+  P.ProgrammSpiel.Anzeige = 0;
+  auto fremd = [](TRgb c) { return c[1] > 8 || c[0] < 247; };
+  const int32_t groessen[][2] = {{1200, 900}, {646, 489}, {1920, 1080}, {1600, 1200}};
+  for (const auto& gr : groessen)
+    for (int zoom : {0, 2, 4, 6}) {
+      ZoomSetzen(P, zoom);
+      Zeichnen(0, gr[0], gr[1]);
+      // The map view's pixels that cells cover, less the last column and row of pixels.
+      const int32_t n = P.ProgrammSpiel.Sichtweite.x, seite = std::min(1155, (n + 1) * (1155 / n));
+      const int32_t rechts = seite * gr[0] / 1600 - 1, unten = seite * gr[1] / 1200 - 1;
+      EXPECT_EQ(Zaehlen(0, 0, rechts, unten, fremd), 0)
+          << gr[0] << " x " << gr[1] << ", zoom " << zoom;
+    }
+}
