@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "app/eingabe.h"
+#include "editor/bildbereiche.h"
 #include "editor/maus.h"
 #include "editor/tasten.h"
 #include "editor/zeitgeber.h"
@@ -160,6 +161,10 @@ bool TGLForm::event(QEvent* ereignis) {
   if (ereignis->type() == QEvent::UpdateRequest) {
     BildZeichnen();
     return true;
+  }
+  if (ereignis->type() == QEvent::Leave) {
+    // The last position stays at an edge once the pointer has left: the timer would scroll on.
+    Daten.Programm.Maus.Ort = {Bildschirmbreite / 2, Bildschirmhoehe / 2};
   }
   return QWindow::event(ereignis);
 }
