@@ -36,6 +36,9 @@ int main(int argc, char** argv) {
     THauptFormular dialog(*daten, programmordner);
     TGLForm editorfenster(*daten);
     dialog.EditorFensterSetzen(&editorfenster);
+    // A scenario file named on the command line (as a file manager opens one) comes chosen.
+    const std::string datei = THauptFormular::Befehlszeilendatei(QCoreApplication::arguments());
+    if (!datei.empty()) dialog.SzenarioOeffnen(datei);
     dialog.show();
     offen = &dialog;
     const int ergebnis = anwendung.exec();
