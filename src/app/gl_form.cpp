@@ -15,6 +15,7 @@
 
 #include "app/eingabe.h"
 #include "app/warten.h"
+#include "editor/bildbereiche.h"
 #include "editor/maus.h"
 #include "editor/tasten.h"
 #include "editor/zeitgeber.h"
@@ -166,6 +167,10 @@ bool TGLForm::event(QEvent* ereignis) {
   if (ereignis->type() == QEvent::UpdateRequest) {
     BildZeichnen();
     return true;
+  }
+  if (ereignis->type() == QEvent::Leave) {
+    // The last position stays at an edge once the pointer has left: the timer would scroll on.
+    Daten.Programm.Maus.Ort = {Bildschirmbreite / 2, Bildschirmhoehe / 2};
   }
   // Input that piled up during long work this event started is dropped once it is handled.
   TArbeitsrahmen rahmen;

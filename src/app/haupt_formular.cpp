@@ -1,10 +1,13 @@
 #include "app/haupt_formular.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -18,15 +21,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QWindow>
 #include <iostream>
 #include <optional>
 
 #include "app/benutzer_ini.h"
 #include "app/gl_form.h"
+#include "app/uebersetzung.h"
 #include "app/warten.h"
 #include "base/dateien.h"
 #include "base/text.h"
@@ -44,7 +50,7 @@ const char* const Szenarioendung = "vdz";
 constexpr int Feldlaenge = 256; // what the one-line edits and the description take
 
 QString AusLatin1(const TText& text) {
-  return QString::fromLatin1(text.data(), text.size());
+  return QString::fromStdString(Latin1NachUtf8(text));
 }
 TText NachLatin1(const QString& text) {
   return Utf8NachLatin1(text.toStdString());
@@ -98,11 +104,10 @@ THauptFormular::THauptFormular(TProgrammdaten& daten, const std::string& program
                           Qt::WindowCloseButtonHint),
       Daten(daten) {
   Eingabe = [this](const QString& titel, const QString& frage, QString& text) {
-    bool ok = false;
-    QString ergebnis = QInputDialog::getText(isVisible() ? this : nullptr, titel, frage,
-                                             QLineEdit::Normal, text, &ok);
-    if (ok) text = ergebnis;
-    return ok;
+    auto abfrage = Namensabfrage(isVisible() ? this : nullptr, titel, frage, text);
+    if (abfrage->exec() != QDialog::Accepted) return false;
+    text = abfrage->textValue();
+    return true;
   };
   Hinweis = [this](const QString& text) {
     QMessageBox::warning(isVisible() ? this : nullptr, windowTitle(), text);
@@ -144,6 +149,7 @@ THauptFormular::THauptFormular(TProgrammdaten& daten, const std::string& program
 
   ZufallsquelleStarten();
   EditorStart(Daten.Programm, programmordner);
+  QtTexteLaden(Daten.Programm.Sprache);
   // The map generator draws from the game record's own generator, which only a reset seeds.
   SpielZuruecksetzen(Daten.KV);
   SpielEinstellungenEinrichten();
@@ -214,6 +220,9 @@ void THauptFormular::SteuerelementeAnlegen() {
   Edit8 = Eingabefeld(TabSheet4, 376, 80, 57, 4, "0");
   Label7 = Beschriftung(TabSheet4, "x", 446, 82);
   Edit9 = Eingabefeld(TabSheet4, 464, 80, 57, 4, "0");
+  // Pasted text passes no key filter: only digits (or nothing) may stand in the fields.
+  for (QLineEdit* e : {Edit8, Edit9})
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,4}"), e));
   RadioButton1 = new QRadioButton("Landschaft", TabSheet4);
   RadioButton1->setGeometry(80, 152, 113, 17);
   ComboBox8 = Auswahlliste(TabSheet4, 216, 152, 169);
@@ -263,10 +272,12 @@ void THauptFormular::SteuerelementeAnlegen() {
   connect(SpeedButton5, &QPushButton::clicked, this, [this] { SpeedButton5Click(); });
   connect(ComboBox7, &QComboBox::activated, this, [this] { ComboBox7Change(); });
   connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+  // Every change of the chosen row previews it, whatever made it (mouse, keys, a first letter);
+  // a click on the chosen row previews it again.
+  connect(ListView2, &QTreeWidget::currentItemChanged, this, [this] { ListView2Click(); });
   connect(ListView2, &QTreeWidget::itemClicked, this, [this] { ListView2Click(); });
   Edit8->installEventFilter(this);
   Edit9->installEventFilter(this);
-  ListView2->installEventFilter(this);
   Image1->installEventFilter(this);
 }
 
@@ -286,22 +297,22 @@ void THauptFormular::EditorFensterSetzen(TGLForm* fenster) {
 }
 
 QString THauptFormular::Sprachwahl(const char* deutsch, const char* englisch) const {
-  return QString::fromLatin1(Daten.Programm.Sprache == 1 ? englisch : deutsch);
+  return AusLatin1(Daten.Programm.Sprache == 1 ? englisch : deutsch);
 }
 
 void THauptFormular::SpielEinstellungenEinrichten() {
   const int sprache = Daten.Programm.Sprache == 1 ? 1 : 0;
   ComboBox8->clear();
   for (const TLandschaft& l : Landschaftstabelle)
-    ComboBox8->addItem(QString::fromLatin1(l.Name[sprache]));
+    ComboBox8->addItem(AusLatin1(l.Name[sprache]));
   ComboBox8->setCurrentIndex(1);
   ComboBox1->clear();
   for (const TGelaendeArt& g : Gelaendetabelle)
-    ComboBox1->addItem(QString::fromLatin1(g.Name[sprache]));
+    ComboBox1->addItem(AusLatin1(g.Name[sprache]));
   ComboBox1->setCurrentIndex(3);
   ComboBox7->clear();
   for (const TKartengroesse& k : Kartengroessen)
-    ComboBox7->addItem(QString::fromLatin1(k.Name[sprache]));
+    ComboBox7->addItem(AusLatin1(k.Name[sprache]));
   ComboBox7->setCurrentIndex(StandardKartengroesse);
   ComboBox7Change();
   ComboBox2Change();
@@ -316,32 +327,47 @@ void THauptFormular::ComboBox7Change() {
 
 void THauptFormular::ComboBox2Change() {
   const bool zufall = ComboBox2->currentIndex() == 0;
+  QuelleZeigen(zufall);
+  if (!zufall) SzenariosAnzeigen();
+}
+
+void THauptFormular::QuelleZeigen(bool zufall) {
   for (QWidget* w : std::initializer_list<QWidget*>{ComboBox1, ComboBox7, ComboBox8, RadioButton1,
                                                     RadioButton2, Edit8, Edit9, Label7})
     w->setVisible(zufall);
   for (QWidget* w : std::initializer_list<QWidget*>{ListView2, Memo1, Image1})
     w->setVisible(!zufall);
-  if (!zufall) SzenariosAnzeigen();
 }
 
-void THauptFormular::SzenariosAnzeigen() {
+void THauptFormular::SzenariosAnzeigen(std::string waehlen) {
+  // waehlen is a copy: it may name an element of SzenarioDateien, which the listing replaces.
   const std::string ordner = Daten.Programm.Pfad + "Szenario";
   const int32_t anzahl = DateienZaehlen(ordner, Szenarioendung, true);
+  // The rows are refilled in one go; the preview follows once, for the row chosen at the end.
+  QSignalBlocker sperre(ListView2);
   ListView2->clear();
-  if (anzahl > 0) {
-    std::vector<std::string> gefunden;
-    if (DateienSuchen(ordner, Szenarioendung, true, true, gefunden) > 0) {
-      SzenarioDateien = std::move(gefunden);
-      for (const std::string& pfad : SzenarioDateien)
-        ListView2->addTopLevelItem(
-            new QTreeWidgetItem(QStringList{QString::fromStdString(Grundname(pfad))}));
-      if (ListView2->topLevelItemCount() > 0) {
-        ListView2->setCurrentItem(ListView2->topLevelItem(0));
-        ListView2Click();
-      }
-    }
-    ListView2->viewport()->update();
-  }
+  std::vector<std::string> gefunden;
+  if (anzahl > 0) DateienSuchen(ordner, Szenarioendung, true, true, gefunden);
+  // The file opened from the command line stays in the list wherever it lies.
+  if (!Geoeffnet.empty() && Zeilenindex(gefunden, Geoeffnet) < 0) gefunden.push_back(Geoeffnet);
+  if (gefunden.empty()) return;
+  SzenarioDateien = std::move(gefunden);
+  for (const std::string& pfad : SzenarioDateien)
+    ListView2->addTopLevelItem(
+        new QTreeWidgetItem(QStringList{QString::fromStdString(Grundname(pfad))}));
+  const int zeile = std::max(waehlen.empty() ? 0 : Zeilenindex(SzenarioDateien, waehlen), 0);
+  ListView2->setCurrentItem(ListView2->topLevelItem(zeile));
+  sperre.unblock();
+  ListView2Click();
+  ListView2->viewport()->update();
+}
+
+int THauptFormular::Zeilenindex(const std::vector<std::string>& pfade, const std::string& pfad) {
+  const QFileInfo gesucht(QString::fromStdString(pfad));
+  for (std::size_t i = 0; i < pfade.size(); ++i)
+    if (pfade[i] == pfad || QFileInfo(QString::fromStdString(pfade[i])) == gesucht)
+      return static_cast<int>(i);
+  return -1;
 }
 
 void THauptFormular::ListView2Click() {
@@ -355,8 +381,17 @@ void THauptFormular::SzenarioAnzeigen(int index) {
   TWarten warten;
   // The preview reads into a game record of its own: the map being edited stays as it is.
   TKV vorschau;
-  SzenarioLaden(vorschau, Daten.Szenario, SzenarioDateien[index]);
+  const bool gelesen = SzenarioLaden(vorschau, Daten.Szenario, SzenarioDateien[index]);
   Memo1->clear();
+  if (!gelesen) {
+    // Not the details of the last file, nor half of this one's.
+    Memo1->appendPlainText(Sprachwahl("Datei kann nicht gelesen werden", "File cannot be read"));
+    Uebersicht = QImage();
+    Image1->clear();
+    VorschauPfad.clear();
+    return;
+  }
+  VorschauPfad = SzenarioDateien[index];
   for (const TText& zeile : SzenarioDetails(Daten.Szenario, Daten.Programm.Sprache)) {
     QString text = AusLatin1(zeile);
     text.replace("\r\n", "\n");
@@ -396,6 +431,44 @@ void THauptFormular::Image1Click() {
   ErzeugeUebersicht(true);
 }
 
+void THauptFormular::SzenarioOeffnen(const std::string& pfad) {
+  Geoeffnet = pfad;
+  ComboBox2->setCurrentIndex(1);
+  TabControl1->setCurrentWidget(TabSheet4);
+  QuelleZeigen(false);
+  SzenariosAnzeigen(pfad);
+}
+
+std::string THauptFormular::Befehlszeilendatei(const QStringList& argumente) {
+  for (qsizetype i = 1; i < argumente.size(); ++i) {
+    const QString& a = argumente[i];
+    if (a.isEmpty() || a.startsWith('-')) continue;
+    const QString pfad = a.startsWith("file:") ? QUrl(a).toLocalFile() : a;
+    if (pfad.isEmpty()) continue;
+    return QFile::encodeName(QFileInfo(pfad).absoluteFilePath()).toStdString();
+  }
+  return {};
+}
+
+std::unique_ptr<QInputDialog> THauptFormular::Namensabfrage(QWidget* eltern, const QString& titel,
+                                                            const QString& frage,
+                                                            const QString& text) {
+  auto abfrage = std::make_unique<QInputDialog>(eltern);
+  abfrage->setWindowTitle(titel);
+  abfrage->setLabelText(frage);
+  abfrage->setTextValue(text);
+  // The window manager cuts a title wider than the window. Its title font is bold and often a
+  // little larger; the icon and the buttons of the title bar take about 150 pixels more.
+  QFont titelschrift = QApplication::font();
+  titelschrift.setBold(true);
+  if (titelschrift.pointSizeF() > 0) titelschrift.setPointSizeF(titelschrift.pointSizeF() * 1.2);
+  const int breite = QFontMetrics(titelschrift).horizontalAdvance(titel) + 150;
+  // The dialog's layout sets its minimum size itself; a size given before showing stays.
+  const QSize vorschlag = abfrage->sizeHint();
+  abfrage->resize(std::max(breite, vorschlag.width()), vorschlag.height());
+  return abfrage;
+}
+
 int32_t THauptFormular::Seitenlaenge(const QString& text) {
   bool zahl = false;
   const int wert = text.toInt(&zahl, 10);
@@ -405,9 +478,12 @@ int32_t THauptFormular::Seitenlaenge(const QString& text) {
 
 bool THauptFormular::ZifferntasteVerwerfen(const QKeyEvent& taste) {
   // Keys that type nothing (cursor keys, Delete) and the focus change pass; of the characters
-  // only the digits and backspace. X11 gives Delete the text DEL, yet it types nothing.
+  // only the digits and backspace. X11 gives Delete the text DEL, yet it types nothing. Key
+  // combinations with Ctrl are commands (copy, paste, select all); the validator checks what
+  // a paste brings.
   if (taste.key() == Qt::Key_Tab || taste.key() == Qt::Key_Backtab || taste.key() == Qt::Key_Delete)
     return false;
+  if (taste.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
   const QString text = taste.text();
   if (text.isEmpty()) return false;
   const QChar c = text.at(0);
@@ -430,11 +506,22 @@ void THauptFormular::EinstellungenAufnehmen(TKartenParameter& p) {
 void THauptFormular::SpeedButton6Click() {
   // The new map is built into a record of its own and replaces the map being edited only when
   // it is complete: a failed build must not cost the user the map.
+  const bool ausSzenario = ComboBox2->currentIndex() == 1;
+  if (ausSzenario && !(Daten.Szenario.Geladen & sgGeladen)) {
+    // A random map from hidden fields is not what the user asked for.
+    if (ListView2->currentItem() && ListView2->currentItem()->isSelected())
+      Hinweis(Sprachwahl("Das gew\xE4hlte Szenario kann nicht gelesen werden; es wurde keine "
+                         "Karte erzeugt.",
+                         "The chosen scenario cannot be read; no map was built."));
+    else
+      Hinweis(Sprachwahl("Es ist kein Szenario gew\xE4hlt; es wurde keine Karte erzeugt.",
+                         "No scenario is chosen; no map was built."));
+    return;
+  }
   TArbeitsrahmen rahmen;
   std::optional<TWarten> warten(std::in_place);
   TKV neu;
   bool gebaut;
-  const bool ausSzenario = ComboBox2->currentIndex() == 1 && (Daten.Szenario.Geladen & sgGeladen);
   if (ausSzenario) {
     // The map starts from a fresh game record, as when the scenario file was read.
     SpielZuruecksetzen(neu);
@@ -455,6 +542,9 @@ void THauptFormular::SpeedButton6Click() {
                        "The map could not be built: not enough memory. The current map is kept."));
     return;
   }
+  Vorschlag = ausSzenario && !Geoeffnet.empty() && VorschauPfad == Geoeffnet
+                  ? QString::fromStdString(Grundname(Geoeffnet))
+                  : QString();
   if (ausSzenario) {
     Daten.KV = std::move(neu);
   } else {
@@ -495,11 +585,18 @@ void THauptFormular::SpeedButton5Click() {
     titel = "Save szenario";
     frage = "Enter filename";
   }
-  QString name = "Szenario";
+  // A map built from a file opened from the command line keeps that file's name.
+  QString name = Vorschlag.isEmpty() ? QString("Szenario") : Vorschlag;
   if (Eingabe(titel, frage, name)) EingabeSzenarioSpeichern(name, false);
 }
 
 bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool ueberschreiben) {
+  // Without a name the file would be a hidden ".vdz".
+  if (name.trimmed().isEmpty()) {
+    Hinweis(Sprachwahl("Bitte einen Dateinamen eingeben; das Szenario wurde nicht gespeichert.",
+                       "Please enter a file name; the scenario was not saved."));
+    return false;
+  }
   // A name is a file name in the scenario folder, never a path leading elsewhere.
   if (name.contains('/') || name.contains('\\') || name.contains(QChar(0))) {
     Hinweis(Sprachwahl("Der Dateiname \"%1\" darf weder \"/\" noch \"\\\" enthalten; das "
@@ -538,6 +635,14 @@ bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool uebersch
                        "The scenario could not be saved as \"%1\".")
                 .arg(QString::fromStdString(pfad)));
     return false;
+  }
+  // The new file shows in the list at once; the chosen row stays chosen.
+  if (ComboBox2->currentIndex() == 1) {
+    const int zeile =
+        ListView2->currentItem() ? ListView2->indexOfTopLevelItem(ListView2->currentItem()) : -1;
+    SzenariosAnzeigen(zeile >= 0 && zeile < static_cast<int>(SzenarioDateien.size())
+                          ? SzenarioDateien[zeile]
+                          : pfad);
   }
   return true;
 }
@@ -663,19 +768,11 @@ void THauptFormular::closeEvent(QCloseEvent* ereignis) {
     ereignis->ignore();
 }
 
-void THauptFormular::ListView2KeyUp(int taste) {
-  if (taste == Qt::Key_Up || taste == Qt::Key_Down) ListView2Click();
-}
-
 bool THauptFormular::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (objekt == Edit8 && ereignis->type() == QEvent::KeyPress)
     return Edit8KeyPress(*static_cast<QKeyEvent*>(ereignis));
   if (objekt == Edit9 && ereignis->type() == QEvent::KeyPress)
     return Edit9KeyPress(*static_cast<QKeyEvent*>(ereignis));
-  if (objekt == ListView2 && ereignis->type() == QEvent::KeyRelease) {
-    auto* taste = static_cast<QKeyEvent*>(ereignis);
-    if (!taste->isAutoRepeat()) ListView2KeyUp(taste->key());
-  }
   if (objekt == Image1 && ereignis->type() == QEvent::MouseButtonRelease) {
     auto* maus = static_cast<QMouseEvent*>(ereignis);
     if (maus->button() == Qt::LeftButton && Image1->rect().contains(maus->position().toPoint()))

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QInputDialog;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -49,16 +51,26 @@ public:
   void SpielEinstellungenEinrichten();
   void ComboBox7Change();
   void ComboBox2Change();
-  void SzenariosAnzeigen();
+  // Lists the scenario folder (and the file opened from the command line) and previews the row
+  // of waehlen, or the first row.
+  void SzenariosAnzeigen(std::string waehlen = {});
+  // Previews the chosen row; every change of the chosen row calls it.
   void ListView2Click();
-  // Cursor up and down preview the row chosen by them; other keys only move the selection.
-  void ListView2KeyUp(int taste);
   // The key filters of the width and height fields: true when the key is to be discarded.
   bool Edit8KeyPress(const QKeyEvent& taste) { return ZifferntasteVerwerfen(taste); }
   bool Edit9KeyPress(const QKeyEvent& taste) { return ZifferntasteVerwerfen(taste); }
   void SzenarioAnzeigen(int index);
   void ErzeugeUebersicht(bool nurStartpunkte);
   void Image1Click();
+  // Starts with the scenario file at pfad chosen and previewed as source "Szenario"; a file
+  // outside the scenario folder is read from where it is and shows in the list too.
+  void SzenarioOeffnen(const std::string& pfad);
+  // The scenario file named on the command line (a path or a file URL, as file managers pass
+  // it), as an absolute path in the file system's bytes; empty when none is named.
+  static std::string Befehlszeilendatei(const QStringList& argumente);
+  // The modal file-name query: wide enough for its whole title.
+  static std::unique_ptr<QInputDialog> Namensabfrage(QWidget* eltern, const QString& titel,
+                                                     const QString& frage, const QString& text);
   void SpeedButton6Click();
   void EinstellungenAufnehmen(TKartenParameter& p);
   void AufInsFeld();
@@ -90,6 +102,10 @@ public:
   std::vector<std::string> SzenarioDateien;
   // The overview picture in its own size, or shrunk to Image1 when larger, before it is shown.
   QImage Uebersicht;
+  // The file opened from the command line (empty when none), and the preset name of the save
+  // query while the map is built from it.
+  std::string Geoeffnet;
+  QString Vorschlag;
 
   // The modal file-name query and the message box; tests put their own in.
   std::function<bool(const QString& titel, const QString& frage, QString& text)> Eingabe;
@@ -134,6 +150,8 @@ protected:
 
 private:
   void SteuerelementeAnlegen();
+  // The controls of the random map, or the list, details and overview of the scenarios.
+  void QuelleZeigen(bool zufall);
   // Text in the active language: German or English.
   QString Sprachwahl(const char* deutsch, const char* englisch) const;
   // A message box for the user, or a line on stderr when nobody is there to read it.
@@ -147,8 +165,11 @@ private:
   // The unattended end's last resort: a free numbered name in the scenario folder, else in
   // Ausweichordner.
   void Ausweichen();
+  // The row of pfad among pfade (the same file by another path counts too); -1 when absent.
+  static int Zeilenindex(const std::vector<std::string>& pfade, const std::string& pfad);
 
   TGLForm* GLForm = nullptr;
   bool Unbeaufsichtigt = false; // ending by signal or session end: nobody to ask
   bool Geschlossen = false;     // the closing path has run to its end
+  std::string VorschauPfad;     // the file of the last preview that could be read
 };

@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
     daten->Programm.Grafikvorrat = ordner.Grafikvorrat; // before the editor window loads them
     TGLForm editorfenster(*daten);
     dialog.EditorFensterSetzen(&editorfenster);
+    // A scenario file named on the command line (as a file manager opens one) comes chosen.
+    const std::string datei = THauptFormular::Befehlszeilendatei(QCoreApplication::arguments());
+    if (!datei.empty()) dialog.SzenarioOeffnen(datei);
     dialog.show();
     offen = &dialog;
     const int ergebnis = anwendung.exec();

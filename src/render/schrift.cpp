@@ -14,15 +14,9 @@
 
 namespace {
 
-// Windows Latin-1 differs from ISO Latin-1 in 0x80 ... 0x9F; 0 marks the unused codes.
-constexpr uint16_t Zeichen80bis9F[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
+// The character each code draws; the five unused codes draw nothing.
 uint32_t Unicode(int code) {
-  if (code >= 0x80 && code < 0xA0) return Zeichen80bis9F[code - 0x80];
-  return static_cast<uint32_t>(code);
+  return Unicodezeichen(static_cast<unsigned char>(code));
 }
 
 // The font file of the face; the generic serif family follows it, so a missing face falls back

@@ -1,14 +1,19 @@
 // The set-up dialog: its start state, the width and height fields, the source switch with the
 // scenario list, the preview, building a map, saving and closing.
+#include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QtTest>
 #include <csignal>
 #include <memory>
@@ -111,6 +116,7 @@ private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
   void startzustand();
   void steuerelemente();
+  void qtTexteDeutsch();
   void breiteNurZiffern();
   void groesseWaehlen();
   void quelleUndListe();
@@ -128,6 +134,9 @@ private slots:
   void dreimalSpeichern();
   void speichernAbbrechen();
   void leererName();
+  void gespeichertesErscheintInDerListe();
+  void befehlszeileOeffnetSzenario();
+  void windowsZeichenInDenDetails();
   void namenMitPfadWerdenAbgelehnt();
   void alleNamenVergeben();
   void speicherfehlerWirdGemeldet();
@@ -227,6 +236,28 @@ void DialogTest::steuerelemente() {
   f.hide();
 }
 
+void DialogTest::qtTexteDeutsch() {
+  TDialog t;
+  if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+    QSKIP("Qt's German translation is not installed");
+  // The buttons of the name prompt and the edit fields' context menus speak German.
+  QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
+  QCOMPARE(QCoreApplication::translate("QLineEdit", "&Paste"), QString::fromUtf8("Einf&ügen"));
+  auto abfrage =
+      THauptFormular::Namensabfrage(nullptr, "Szenario speichern", "Dateinamen eingeben", "x");
+  abfrage->show();
+  QVERIFY(QTest::qWaitForWindowExposed(abfrage.get()));
+  QStringList knoepfe;
+  for (const QAbstractButton* k : abfrage->findChild<QDialogButtonBox*>()->buttons())
+    knoepfe << k->text().remove('&');
+  QVERIFY2(knoepfe.contains("Abbrechen"), qPrintable(knoepfe.join(", ")));
+  // The title shows whole: the prompt is wider than its title in bold with the title bar's
+  // buttons beside it.
+  QFont fett = abfrage->font();
+  fett.setBold(true);
+  QVERIFY(abfrage->width() > QFontMetrics(fett).horizontalAdvance("Szenario speichern") + 100);
+}
+
 void DialogTest::breiteNurZiffern() {
   TDialog t;
   QLineEdit* breite = t.F().Edit8;
@@ -251,6 +282,18 @@ void DialogTest::breiteNurZiffern() {
   QVERIFY(!THauptFormular::ZifferntasteVerwerfen(rueck));
   QVERIFY(THauptFormular::ZifferntasteVerwerfen(minus));
   QVERIFY(!THauptFormular::ZifferntasteVerwerfen(tab));
+  // Pasted text that is no number is refused; the clipboard keys work.
+  breite->setText("23");
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("Grün"));
+  QTest::keyClick(breite, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(breite->text(), QString("23"));
+  QTest::keyClick(breite, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(breite, Qt::Key_X, Qt::ControlModifier);
+  QCOMPARE(breite->text(), QString());
+  QCOMPARE(QGuiApplication::clipboard()->text(), QString("23"));
+  QTest::keyClick(t.F().Edit9, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(t.F().Edit9, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(t.F().Edit9->text(), QString("23"));
 }
 
 void DialogTest::groesseWaehlen() {
@@ -384,13 +427,15 @@ void DialogTest::listeMitTastenBlaettern() {
   f.ListView2->setFocus();
   QTest::keyClick(f.ListView2, Qt::Key_Down);
   QCOMPARE(Zeilen(f.Memo1).first(), QString("Szenario: Zwei"));
-  // End moves the selection without a new preview; Up previews the row then chosen.
+  // Every key that moves the selection previews the row it chose.
   QTest::keyClick(f.ListView2, Qt::Key_End);
-  QCOMPARE(Zeilen(f.Memo1).first(), QString("Szenario: Zwei"));
-  QTest::keyClick(f.ListView2, Qt::Key_Up);
-  QCOMPARE(Zeilen(f.Memo1).first(), QString("Szenario: Zwei"));
-  QTest::keyClick(f.ListView2, Qt::Key_Up);
+  QCOMPARE(Zeilen(f.Memo1).first(), QString("Szenario: Drei"));
+  QTest::keyClick(f.ListView2, Qt::Key_Home);
   QCOMPARE(Zeilen(f.Memo1).first(), QString("Szenario: Eins"));
+  QTest::keyClick(f.ListView2, Qt::Key_PageDown);
+  QCOMPARE(Zeilen(f.Memo1).first(), QString("Szenario: Drei"));
+  QTest::keyClick(f.ListView2, Qt::Key_B); // the first letter of a row's name
+  QCOMPARE(Zeilen(f.Memo1).first(), QString("Szenario: Zwei"));
   f.hide();
 }
 
@@ -467,15 +512,22 @@ void DialogTest::erzeugenAusSzenario() {
 
 void DialogTest::erzeugenNachMisslungenerVorschau() {
   TDialog t;
+  QVERIFY(TestszenarioSchreiben(t.Ordner, "gut.vdz", Testszenario(10, 10, {{1, 1}}, "Gut")));
   DateiSchreiben(t.Szenariodatei("kaputt.vdz"), "das ist kein zlib-Strom");
   THauptFormular& f = t.F();
   f.ComboBox2->setCurrentIndex(1);
   f.ComboBox2Change();
-  QCOMPARE(f.ListView2->topLevelItemCount(), 1);
+  QCOMPARE(Listenzeilen(f.ListView2), (QStringList{"gut", "kaputt"}));
+  QVERIFY(!f.Image1->pixmap().isNull());
+  // The unreadable file says so, with an empty picture, not with the details of the last one.
+  f.ListView2->setCurrentItem(f.ListView2->topLevelItem(1));
   QVERIFY(!(t.Daten.Szenario.Geladen & sgGeladen));
-  f.SpeedButton6Click(); // builds from the hidden random-map controls
-  QCOMPARE(t.Daten.KV.Karte.Breite, 30);
-  QVERIFY(UeberallGelaende(t.Daten.KV.Karte, 3));
+  QCOMPARE(Zeilen(f.Memo1), QStringList{"Datei kann nicht gelesen werden"});
+  QVERIFY(f.Image1->pixmap().isNull());
+  // Building tells the user instead of making a random map of the hidden fields.
+  f.SpeedButton6Click();
+  QCOMPARE(t.Hinweise.size(), 1);
+  QCOMPARE(t.Daten.KV.Karte.Breite, 0);
 }
 
 void DialogTest::misslungenerBauBehaeltKarte() {
@@ -579,13 +631,70 @@ void DialogTest::speichernAbbrechen() {
 
 void DialogTest::leererName() {
   TDialog t;
-  QVERIFY(t.F().EingabeSzenarioSpeichern("", false));
-  QVERIFY(DateiVorhanden(t.Szenariodatei(".vdz")));
+  // An empty or blank name would save a hidden ".vdz": it is refused with a message.
+  QVERIFY(!t.F().EingabeSzenarioSpeichern("", false));
+  QVERIFY(!t.F().EingabeSzenarioSpeichern(" \t ", false));
+  QCOMPARE(t.Hinweise.size(), 2);
+  QVERIFY(!DateiVorhanden(t.Szenariodatei(".vdz")));
+  QVERIFY(!DateiVorhanden(t.Szenariodatei(" \t .vdz")));
   // Saving after nothing was built writes an empty map with the dialog's texts.
-  QCOMPARE(t.Laden(".vdz").Kartenwerte[0], 0);
-  t.F().ComboBox2->setCurrentIndex(1);
-  t.F().ComboBox2Change();
-  QCOMPARE(Listenzeilen(t.F().ListView2), QStringList{""});
+  QVERIFY(t.F().EingabeSzenarioSpeichern("Leer", false));
+  QCOMPARE(t.Laden("Leer.vdz").Kartenwerte[0], 0);
+}
+
+void DialogTest::gespeichertesErscheintInDerListe() {
+  TDialog t;
+  QVERIFY(TestszenarioSchreiben(t.Ordner, "b.vdz", Testszenario(10, 10, {}, "Beta")));
+  THauptFormular& f = t.F();
+  f.ComboBox2->setCurrentIndex(1);
+  f.ComboBox2Change();
+  f.Edit5->setText("Neu");
+  QVERIFY(f.EingabeSzenarioSpeichern("a", false));
+  // The new file shows at once, and the chosen row with its details stays.
+  QCOMPARE(Listenzeilen(f.ListView2), (QStringList{"a", "b"}));
+  QCOMPARE(f.ListView2->currentItem(), f.ListView2->topLevelItem(1));
+  QCOMPARE(Zeilen(f.Memo1).first(), QString("Szenario: Beta"));
+}
+
+void DialogTest::befehlszeileOeffnetSzenario() {
+  TDialog t;
+  QVERIFY(TestszenarioSchreiben(t.Ordner, "a.vdz", Testszenario(10, 10, {}, "Drinnen")));
+  const std::string draussen = t.Ordner.Datei("Speicher/Fremd.vdz");
+  QVERIFY(SzenarioSpeichern(Testszenario(12, 8, {{1, 1}}, "Draussen"), draussen));
+  // As a file manager passes it: a file URL; options are not files.
+  const QString url = QUrl::fromLocalFile(QString::fromStdString(draussen)).toString();
+  QCOMPARE(THauptFormular::Befehlszeilendatei({"vandor-editor", "-x", url}), draussen);
+  QCOMPARE(THauptFormular::Befehlszeilendatei({"vandor-editor"}), std::string());
+  THauptFormular& f = t.F();
+  f.SzenarioOeffnen(draussen);
+  // Chosen and previewed as source "Szenario", read from where it lies.
+  QCOMPARE(f.ComboBox2->currentIndex(), 1);
+  QVERIFY(!f.ListView2->isHidden() && f.Edit8->isHidden());
+  QCOMPARE(Listenzeilen(f.ListView2), (QStringList{"a", "Fremd"}));
+  QCOMPARE(f.ListView2->currentItem(), f.ListView2->topLevelItem(1));
+  QCOMPARE(Zeilen(f.Memo1).first(), QString("Szenario: Draussen"));
+  f.SpeedButton6Click();
+  QCOMPARE(t.Daten.KV.Karte.Breite, 12);
+  // Saved under its own name into the scenario folder; the file outside stays as it was.
+  const std::string vorher = DateiInhalt(draussen);
+  f.SpeedButton5Click();
+  QCOMPARE(t.Laden("Fremd.vdz").Kartenwerte[0], 12);
+  QCOMPARE(DateiInhalt(draussen), vorher);
+}
+
+void DialogTest::windowsZeichenInDenDetails() {
+  TDialog t;
+  // The euro sign and the typographic quotes are characters of the code page (0x80, 0x84, 0x93).
+  TSzenario s = Testszenario(5, 5, {}, "5 \x80 \x84gut\x93");
+  QVERIFY(TestszenarioSchreiben(t.Ordner, "a.vdz", s));
+  THauptFormular& f = t.F();
+  f.ComboBox2->setCurrentIndex(1);
+  f.ComboBox2Change();
+  QCOMPARE(Zeilen(f.Memo1).first(), QString::fromUtf8("Szenario: 5 € „gut“"));
+  // Typed into the dialog, they are stored with the same codes; what the code page lacks is "?".
+  f.Edit6->setText(QString::fromUtf8("€ Ω"));
+  QVERIFY(f.EingabeSzenarioSpeichern("b", false));
+  QCOMPARE(t.Laden("b.vdz").Texte[stAutor], std::string("\x80 ?"));
 }
 
 void DialogTest::namenMitPfadWerdenAbgelehnt() {

@@ -152,6 +152,12 @@ void EditorTest::klickErreichtKern() {
   QTest::mouseMove(&w, QPoint(w.width() / 2, 2));
   QTRY_VERIFY(
       (f.Daten.Programm.Maus.Ort == LogischerPunkt(w.width() / 2, 2, w.width(), w.height())));
+  // The pointer leaves the window over that edge: the timer scrolls no more.
+  const TPunkt sicht = f.Daten.Programm.ProgrammSpiel.Position;
+  QEvent verlassen(QEvent::Leave);
+  QCoreApplication::sendEvent(&w, &verlassen);
+  w.Timer1Timer();
+  QVERIFY(f.Daten.Programm.ProgrammSpiel.Position == sicht);
 }
 
 void EditorTest::tasteErreichtKern() {

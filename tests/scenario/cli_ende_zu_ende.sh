@@ -70,6 +70,10 @@ erwarte "the name is cut to 255 characters" 0 $?
 info=$("$cli" info "$ordner/steuer.vdz")
 enthaelt "info filters control characters" "$info" "Szenario: a?[31mb?c?"
 enthaelt "info keeps the description's line break" "$info" "zwei"
+# The euro sign and the typographic quotes are characters of the code page, not controls.
+"$cli" new "$ordner/euro.vdz" --size 3x2 --name "5 € „gut“ Ω"
+info=$("$cli" info "$ordner/euro.vdz")
+enthaelt "info shows Windows Latin-1 characters" "$info" "Szenario: 5 € „gut“ ?"
 
 # Error messages quote at most about 80 characters of a word; names are told as what they are.
 fehlertext=$("$cli" new "$ordner/x.vdz" --size "$(printf '%0100000d' 0 | tr 0 a)x5" 2>&1)
@@ -118,7 +122,8 @@ erwarte "new into a missing folder" 1 $?
 
 # Nothing is left behind but the files asked for.
 uebrig=$(ls -A "$ordner" | grep -v -x -e 'Grün.vdz' -e 'bild.png' -e 'zwei.vdz' -e 'zwei.png' \
-  -e 'starts.png' -e 'fehler.txt' -e 'kaputt.vdz' -e 'lang.vdz' -e 'steuer.vdz')
+  -e 'starts.png' -e 'fehler.txt' -e 'kaputt.vdz' -e 'lang.vdz' -e 'steuer.vdz' \
+  -e 'euro.vdz')
 [ -z "$uebrig" ]
 erwarte "no temporary files left ($uebrig)" 0 $?
 

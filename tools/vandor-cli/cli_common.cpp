@@ -94,13 +94,13 @@ void ZielPruefen(const std::string& pfad) {
 
 std::string FuerTerminal(const TText& text) {
   // Control characters from a file must not reach the terminal (an ESC would start a sequence);
-  // only the line break stays. 0x80-0x9F are the C1 controls once taken as Latin-1.
+  // only the line break stays. Of 0x80-0x9F only the five unused codes would become controls.
   TText sicher;
   sicher.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
     if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    const bool steuerzeichen = (c < 0x20 && c != '\n') || (c >= 0x7F && c < 0xA0);
+    const bool steuerzeichen = (c < 0x20 && c != '\n') || c == 0x7F || Unicodezeichen(c) == 0;
     sicher.push_back(steuerzeichen ? '?' : text[i]);
   }
   return Latin1NachUtf8(sicher);
