@@ -17,6 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, std::size_t laenge) 
     ereignisse = AbspielereignisseLesen(ein);
   } catch (const TAufruffehler&) {
     return 0; // a malformed line is a clear error; nothing runs
+  } catch (const TDateifehler&) {
+    return 0; // so is a line or a list beyond the limits
   }
   if (ereignisse.size() > 4000) ereignisse.resize(4000);
 
