@@ -23,8 +23,6 @@
 
 int BefehlExportImage(const TArgumente& argumente);
 int BefehlImportImage(const TArgumente& argumente);
-// Today's date as the new command writes it (cli_new.cpp).
-TText HeutigesDatum();
 
 namespace {
 
@@ -275,17 +273,6 @@ int BefehlImportImage(const TArgumente& argumente) {
   TSzenario s;
   if (!SzenarioAusKarte(s, kv)) throw TDateifehler(ziel + ": not enough memory");
   kv = TKV();
-  auto text = [&](const char* option) {
-    const auto wert = a.Option(option);
-    return wert ? TextKuerzen(Utf8NachLatin1(*wert)) : TText();
-  };
-  s.Texte[stName] = text("--name");
-  s.Texte[stAutor] = text("--author");
-  s.Texte[stEpost] = text("--email");
-  s.Texte[stHomepage] = text("--homepage");
-  s.Texte[stBeschreibung] = text("--description");
-  s.Texte[stDatum] = HeutigesDatum();
-  std::string grund;
-  if (!SzenarioSpeichern(s, ziel, &grund)) throw TDateifehler(ziel + ": " + grund);
+  SzenarioMitTextenSpeichern(s, a, ziel);
   return 0;
 }

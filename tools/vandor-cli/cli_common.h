@@ -55,6 +55,10 @@ void PngSchreiben(const std::string& pfad, const TRgbaBild& bild);
 // Writes a picture with a palette as PNG, row by row from its indices.
 void PngSchreiben(const std::string& pfad, const TPalettenBild& bild);
 
+// Gives s the texts of the options --name, --author, --email, --homepage and --description and
+// today's date, and saves it at ziel; a TDateifehler says why it failed.
+void SzenarioMitTextenSpeichern(TSzenario& s, const TAufteilung& a, const std::string& ziel);
+
 // A Latin-1 text for the terminal (UTF-8, line breaks as "\n", other control characters as "?").
 std::string FuerTerminal(const TText& text);
 // An offending word for an error message: at most about 80 characters (cut with "..."),

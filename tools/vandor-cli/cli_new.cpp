@@ -9,8 +9,6 @@
 #include "scenario/szenario_datei.h"
 #include "scenario/szenario_umwandlung.h"
 
-TText HeutigesDatum();
-
 // Today's date in the system's short date format: the locale's "%x" (LC_TIME from the
 // environment). The C locale (also as C.UTF-8) has no date format of its own worth the name
 // (mm/dd/yy), so without a real locale the date reads dd.mm.yyyy.
@@ -26,6 +24,21 @@ TText HeutigesDatum() {
     return TextKuerzen(Utf8NachLatin1(puffer));
   std::strftime(puffer, sizeof puffer, "%d.%m.%Y", &zeit);
   return puffer;
+}
+
+void SzenarioMitTextenSpeichern(TSzenario& s, const TAufteilung& a, const std::string& ziel) {
+  auto text = [&](const char* option) {
+    const auto wert = a.Option(option);
+    return wert ? TextKuerzen(Utf8NachLatin1(*wert)) : TText();
+  };
+  s.Texte[stName] = text("--name");
+  s.Texte[stAutor] = text("--author");
+  s.Texte[stEpost] = text("--email");
+  s.Texte[stHomepage] = text("--homepage");
+  s.Texte[stBeschreibung] = text("--description");
+  s.Texte[stDatum] = HeutigesDatum();
+  std::string grund;
+  if (!SzenarioSpeichern(s, ziel, &grund)) throw TDateifehler(ziel + ": " + grund);
 }
 
 namespace {
@@ -92,17 +105,6 @@ int BefehlNew(const TArgumente& argumente) {
 
   TSzenario s;
   if (!SzenarioAusKarte(s, kv)) throw TDateifehler(ziel + ": not enough memory");
-  auto text = [&](const char* option) {
-    const auto wert = a.Option(option);
-    return wert ? TextKuerzen(Utf8NachLatin1(*wert)) : TText();
-  };
-  s.Texte[stName] = text("--name");
-  s.Texte[stAutor] = text("--author");
-  s.Texte[stEpost] = text("--email");
-  s.Texte[stHomepage] = text("--homepage");
-  s.Texte[stBeschreibung] = text("--description");
-  s.Texte[stDatum] = HeutigesDatum();
-  std::string grund;
-  if (!SzenarioSpeichern(s, ziel, &grund)) throw TDateifehler(ziel + ": " + grund);
+  SzenarioMitTextenSpeichern(s, a, ziel);
   return 0;
 }
