@@ -30,8 +30,8 @@ namespace {
 // The test program's own folder below the system's temporary folder; it goes with everything
 // in it when the program ends, so a test run leaves nothing behind.
 struct TProzessordner {
-  const std::filesystem::path Pfad = std::filesystem::temp_directory_path() /
-                                     ("vandor-render-" + std::to_string(getpid()));
+  const std::filesystem::path Pfad =
+      std::filesystem::temp_directory_path() / ("vandor-render-" + std::to_string(getpid()));
   ~TProzessordner() {
     std::error_code fehler;
     std::filesystem::remove_all(Pfad, fehler);
