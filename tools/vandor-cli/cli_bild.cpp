@@ -84,40 +84,6 @@ void ZeilenLesen(const TSzenarioFelder& zellen, int32_t by, int32_t zeilen, uint
   }
 }
 
-// Writes the map as a picture with a palette of the terrain colours, the terrain number being
-// the pixel's palette index.
-bool KarteAlsPng(std::FILE* f, const TSzenarioFelder& karte, uint8_t* band, TPngFehler& fehler) {
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &fehler, PngFehler, PngWarnung);
-  if (png == nullptr) return false;
-  png_infop info = png_create_info_struct(png);
-  if (info == nullptr || setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    return false;
-  }
-  png_init_io(png, f);
-  png_set_compression_level(png, 1);
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(karte.Breite),
-               static_cast<png_uint_32>(karte.Hoehe), 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_color palette[Gelaendeanzahl];
-  const std::array<TFarbe, Gelaendeanzahl> farben = Gelaendefarben();
-  for (int t = 0; t < Gelaendeanzahl; ++t)
-    palette[t] = {farben[t][0], farben[t][1], farben[t][2]};
-  png_set_PLTE(png, info, palette, Gelaendeanzahl);
-  png_write_info(png, info);
-  // A band of rows at a time: reading down the columns, then writing across the rows.
-  for (int32_t by = 0; by < karte.Hoehe; by += Kante) {
-    const int32_t zeilen = std::min(Kante, karte.Hoehe - by);
-    ZeilenLesen(karte, by, zeilen, band);
-    for (int32_t ly = 0; ly < zeilen; ++ly)
-      png_write_row(png, band + static_cast<std::size_t>(ly) * karte.Breite);
-  }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return true;
-}
-
 // An open picture being read: the header is read first, the pixels after the map is made.
 struct TPngLeser {
   png_structp Png = nullptr;
@@ -203,19 +169,16 @@ int BefehlExportImage(const TArgumente& argumente) {
   if (karte.Breite <= 0 || karte.Hoehe <= 0 ||
       karte.Gelaende.size() < static_cast<std::size_t>(karte.Breite) * karte.Hoehe)
     throw TDateifehler(quelle + ": the map is empty");
+  // A picture with a palette of the terrain colours, the terrain number being the pixel's
+  // palette index, written a band of rows at a time: read down the columns, then across.
+  const auto tabelle = Gelaendefarben();
+  const std::vector<std::array<uint8_t, 3>> farben(tabelle.begin(), tabelle.end());
   std::vector<uint8_t> band(static_cast<std::size_t>(karte.Breite) * Kante);
-  // Written beside the target and renamed over it, so a failure leaves no broken picture.
-  VerwaisteTempdateienEntfernen(OrdnerVon(ziel));
-  const std::string temp = NachbarTempname(ziel);
-  TPngFehler fehler;
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  bool gut = f != nullptr && KarteAlsPng(f, karte, band.data(), fehler);
-  if (f != nullptr) gut = std::fclose(f) == 0 && gut;
-  gut = gut && std::rename(temp.c_str(), ziel.c_str()) == 0;
-  if (!gut) {
-    std::remove(temp.c_str());
-    throw TDateifehler(ziel + ": the picture could not be written (disk full?)");
-  }
+  PngSchreiben(ziel, karte.Breite, karte.Hoehe, farben, [&](int32_t y) {
+    const int32_t ly = y % Kante;
+    if (ly == 0) ZeilenLesen(karte, y, std::min(Kante, karte.Hoehe - y), band.data());
+    return band.data() + static_cast<std::size_t>(ly) * karte.Breite;
+  });
   return 0;
 }
 

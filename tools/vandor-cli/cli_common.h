@@ -1,7 +1,9 @@
 #pragma once
 // What the commands of vandor-cli share: argument handling, the two kinds of failure with their
 // exit codes, loading a scenario with a clear reason on failure, and writing PNG pictures.
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -54,6 +56,11 @@ void ZielPruefen(const std::string& pfad);
 void PngSchreiben(const std::string& pfad, const TRgbaBild& bild);
 // Writes a picture with a palette as PNG, row by row from its indices.
 void PngSchreiben(const std::string& pfad, const TPalettenBild& bild);
+// The same with the rows made as they are written: zeile(y) gives row y's palette indices and is
+// asked for the rows in order from the top.
+void PngSchreiben(const std::string& pfad, int32_t breite, int32_t hoehe,
+                  const std::vector<std::array<uint8_t, 3>>& farben,
+                  const std::function<const uint8_t*(int32_t y)>& zeile);
 
 // Gives s the texts of the options --name, --author, --email, --homepage and --description and
 // today's date, and saves it at ziel; a TDateifehler says why it failed.

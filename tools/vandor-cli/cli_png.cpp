@@ -5,6 +5,7 @@
 // comes with its palette is written as it is.
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -143,18 +144,26 @@ void PngSchreiben(const std::string& pfad, const TRgbaBild& bild) {
 }
 
 void PngSchreiben(const std::string& pfad, const TPalettenBild& bild) {
+  if (bild.Pixel.size() < static_cast<std::size_t>(std::max(bild.Breite, 0)) *
+                              static_cast<std::size_t>(std::max(bild.Hoehe, 0)))
+    throw TDateifehler(pfad + ": the picture is empty");
+  PngSchreiben(pfad, bild.Breite, bild.Hoehe, bild.Farben, [&](int32_t y) {
+    return bild.Pixel.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bild.Breite);
+  });
+}
+
+void PngSchreiben(const std::string& pfad, int32_t breite, int32_t hoehe,
+                  const std::vector<std::array<uint8_t, 3>>& farben,
+                  const std::function<const uint8_t*(int32_t y)>& zeile) {
   ZielPruefen(pfad);
-  if (bild.Breite <= 0 || bild.Hoehe <= 0 || bild.Farben.empty() || bild.Farben.size() > 256 ||
-      bild.Pixel.size() < static_cast<std::size_t>(bild.Breite) * bild.Hoehe)
+  if (breite <= 0 || hoehe <= 0 || farben.empty() || farben.size() > 256)
     throw TDateifehler(pfad + ": the picture is empty");
   TPngInhalt inhalt;
-  inhalt.Breite = bild.Breite;
-  inhalt.Hoehe = bild.Hoehe;
+  inhalt.Breite = breite;
+  inhalt.Hoehe = hoehe;
   inhalt.Farbart = PNG_COLOR_TYPE_PALETTE;
-  for (const auto& f : bild.Farben)
+  for (const auto& f : farben)
     inhalt.Palette.push_back({f[0], f[1], f[2]});
-  inhalt.Zeile = [&](int32_t y) {
-    return bild.Pixel.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bild.Breite);
-  };
+  inhalt.Zeile = zeile;
   PngDateiSchreiben(pfad, inhalt);
 }
