@@ -252,45 +252,89 @@ bool DateiKomprimieren(const std::string& quelle, const std::string& ziel) {
     }
   });
 }
-bool DateiEntpacken(const std::string& quelle, const std::string& ziel, uint64_t hoechstens) {
-  TDatei ein(std::fopen(quelle.c_str(), "rb"));
-  if (!ein) return false;
-  TDatei aus(std::fopen(ziel.c_str(), "wb"));
-  if (!aus) return false;
+TEntpackstrom::TEntpackstrom() {
+  Bereit = inflateInit(&z) == Z_OK;
+}
 
-  z_stream z{};
-  if (inflateInit(&z) != Z_OK) return false;
-  std::vector<uint8_t> eingabe(Lesepuffer);
+TEntpackstrom::~TEntpackstrom() {
+  if (Bereit) inflateEnd(&z);
+}
+
+bool TEntpackstrom::Nachfuellen() {
+  if (Fd >= 0) {
+    if (Puffer.empty()) Puffer.resize(Lesepuffer);
+    ssize_t n;
+    do
+      n = ::read(Fd, Puffer.data(), Puffer.size());
+    while (n < 0 && errno == EINTR);
+    if (n < 0) Lesefehler = errno;
+    if (n <= 0) return false;
+    z.next_in = Puffer.data();
+    z.avail_in = static_cast<uInt>(n);
+    return true;
+  }
+  if (RestLaenge == 0) return false;
+  const std::size_t stueck = std::min(RestLaenge, Zlibstueck);
+  z.next_in = const_cast<uint8_t*>(Rest);
+  z.avail_in = static_cast<uInt>(stueck);
+  Rest += stueck;
+  RestLaenge -= stueck;
+  return true;
+}
+
+std::size_t TEntpackstrom::Lesen(uint8_t* ziel, std::size_t laenge) {
+  std::size_t gelesen = 0;
+  while (Bereit && gelesen < laenge && !Ende && !Kaputt) {
+    if (z.avail_in == 0 && !Nachfuellen()) {
+      Kaputt = true; // the stream stops before its end
+      break;
+    }
+    const std::size_t frei = std::min(laenge - gelesen, Zlibstueck);
+    z.next_out = ziel + gelesen;
+    z.avail_out = static_cast<uInt>(frei);
+    const uInt eingabe = z.avail_in;
+    const int rc = inflate(&z, Z_NO_FLUSH);
+    const std::size_t neu = frei - z.avail_out;
+    gelesen += neu;
+    Gesamt += neu;
+    if (rc == Z_STREAM_END) {
+      Ende = true;
+    } else if (rc == Z_BUF_ERROR) {
+      if (neu == 0 && z.avail_in == eingabe && z.avail_in > 0) Kaputt = true; // no progress
+    } else if (rc != Z_OK) {
+      Kaputt = true;
+    }
+  }
+  return gelesen;
+}
+
+void TEntpackstrom::Ausschoepfen(uint64_t grenze) {
+  uint8_t stueck[Entpackstueck];
+  while (!Ende && !Kaputt && Gesamt < grenze)
+    Lesen(stueck, static_cast<std::size_t>(std::min<uint64_t>(sizeof stueck, grenze - Gesamt)));
+}
+
+bool DateiEntpacken(const std::string& quelle, const std::string& ziel, uint64_t hoechstens) {
+  const int fd = ::open(quelle.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  TDatei aus(std::fopen(ziel.c_str(), "wb"));
+  if (!aus) {
+    ::close(fd);
+    return false;
+  }
+  TEntpackstrom q;
+  q.Fd = fd;
   uint8_t stueck[Entpackstueck];
   uint64_t geschrieben = 0;
-  bool gut = true, ende = false;
-  // The sizes inside the stream are not trusted: it is read until zlib reports its end.
-  while (gut && !ende && geschrieben < hoechstens) {
-    if (z.avail_in == 0) {
-      const std::size_t n = std::fread(eingabe.data(), 1, eingabe.size(), ein.get());
-      if (std::ferror(ein.get()) || n == 0) {
-        gut = false; // unreadable, or the stream ends early
-        break;
-      }
-      z.next_in = eingabe.data();
-      z.avail_in = static_cast<uInt>(n);
-    }
-    do {
-      z.next_out = stueck;
-      z.avail_out = sizeof stueck;
-      const int rc = inflate(&z, Z_NO_FLUSH);
-      if (rc == Z_STREAM_END) {
-        ende = true;
-      } else if (rc != Z_OK && rc != Z_BUF_ERROR) {
-        gut = false;
-        break;
-      }
-      const uint64_t n = std::min<uint64_t>(sizeof stueck - z.avail_out, hoechstens - geschrieben);
-      if (n > 0 && std::fwrite(stueck, 1, n, aus.get()) != n) gut = false;
-      geschrieben += n;
-    } while (gut && !ende && z.avail_out == 0 && geschrieben < hoechstens);
+  bool gut = q.Bereit;
+  while (gut && !q.Ende && !q.Kaputt && geschrieben < hoechstens) {
+    const std::size_t n = q.Lesen(stueck, static_cast<std::size_t>(std::min<uint64_t>(
+                                              sizeof stueck, hoechstens - geschrieben)));
+    if (n > 0 && std::fwrite(stueck, 1, n, aus.get()) != n) gut = false;
+    geschrieben += n;
   }
-  inflateEnd(&z);
+  ::close(fd);
+  if (q.Kaputt || q.Lesefehler != 0) gut = false;
   if (std::fclose(aus.release()) != 0) gut = false;
   if (!gut) std::remove(ziel.c_str());
   return gut;

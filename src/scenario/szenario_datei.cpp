@@ -8,7 +8,6 @@
 #include <new>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 #include "scenario/komprimierung.h"
 
@@ -18,9 +17,6 @@ constexpr std::size_t Textfeld = 256;
 constexpr std::size_t Reservefeld = 7 * 4;
 constexpr std::size_t Kartenwertefeld = 10 * 4;
 constexpr std::size_t Startpunktgroesse = 8;
-constexpr std::size_t Lesepuffer = 1 << 18;
-constexpr std::size_t Entpackstueck = 4096;
-constexpr std::size_t Zlibstueck = 1u << 30; // zlib counts its buffers in 32 bits
 
 void ZahlAblegen(uint8_t* ziel, int32_t wert) {
   const auto u = static_cast<uint32_t>(wert);
@@ -158,86 +154,8 @@ void Verwerfen(TSzenario& s) {
   s.Geladen &= static_cast<uint8_t>(~sgGeladen);
 }
 
-// A zlib stream inflated piece by piece straight into the buffers the image reader fills, from a
-// file or from memory: the image is never held twice, and nothing is written anywhere.
-struct TZlibQuelle {
-  z_stream z{};
-  bool Bereit = false;
-  bool Ende = false;   // the stream ended, its check value matching
-  bool Kaputt = false; // not zlib, damaged or cut short
-  int Lesefehler = 0;  // errno of a failed read of the file
-  int Fd = -1;         // the file read from, or -1 for memory
-  const uint8_t* Rest = nullptr;
-  std::size_t RestLaenge = 0;
-  uint64_t Gesamt = 0; // bytes inflated so far
-  std::vector<uint8_t> Puffer;
-
-  TZlibQuelle() { Bereit = inflateInit(&z) == Z_OK; }
-  ~TZlibQuelle() {
-    if (Bereit) inflateEnd(&z);
-  }
-  TZlibQuelle(const TZlibQuelle&) = delete;
-  TZlibQuelle& operator=(const TZlibQuelle&) = delete;
-
-  bool Nachfuellen() {
-    if (Fd >= 0) {
-      if (Puffer.empty()) Puffer.resize(Lesepuffer);
-      ssize_t n;
-      do
-        n = ::read(Fd, Puffer.data(), Puffer.size());
-      while (n < 0 && errno == EINTR);
-      if (n < 0) Lesefehler = errno;
-      if (n <= 0) return false;
-      z.next_in = Puffer.data();
-      z.avail_in = static_cast<uInt>(n);
-      return true;
-    }
-    if (RestLaenge == 0) return false;
-    const std::size_t stueck = std::min(RestLaenge, Zlibstueck);
-    z.next_in = const_cast<uint8_t*>(Rest);
-    z.avail_in = static_cast<uInt>(stueck);
-    Rest += stueck;
-    RestLaenge -= stueck;
-    return true;
-  }
-
-  std::size_t Lesen(uint8_t* ziel, std::size_t laenge) {
-    std::size_t gelesen = 0;
-    while (gelesen < laenge && !Ende && !Kaputt) {
-      if (z.avail_in == 0 && !Nachfuellen()) {
-        Kaputt = true; // the stream stops before its end
-        break;
-      }
-      const std::size_t frei = std::min(laenge - gelesen, Zlibstueck);
-      z.next_out = ziel + gelesen;
-      z.avail_out = static_cast<uInt>(frei);
-      const uInt eingabe = z.avail_in;
-      const int rc = inflate(&z, Z_NO_FLUSH);
-      const std::size_t neu = frei - z.avail_out;
-      gelesen += neu;
-      Gesamt += neu;
-      if (rc == Z_STREAM_END) {
-        Ende = true;
-      } else if (rc == Z_BUF_ERROR) {
-        if (neu == 0 && z.avail_in == eingabe && z.avail_in > 0) Kaputt = true; // no progress
-      } else if (rc != Z_OK) {
-        Kaputt = true;
-      }
-    }
-    return gelesen;
-  }
-
-  // Inflates what follows the image, to check the stream's end and check value; a stream longer
-  // than any image the limits allow is not read past that length (nobody looks at those bytes).
-  void Ausschoepfen(uint64_t grenze) {
-    uint8_t stueck[Entpackstueck];
-    while (!Ende && !Kaputt && Gesamt < grenze)
-      Lesen(stueck, static_cast<std::size_t>(std::min<uint64_t>(sizeof stueck, grenze - Gesamt)));
-  }
-};
-
 // Reads the image from the stream q into s. Empty on success, else why not.
-std::string StromLesen(TSzenario& s, TZlibQuelle& q, int32_t hoechstseite,
+std::string StromLesen(TSzenario& s, TEntpackstrom& q, int32_t hoechstseite,
                        int32_t hoechstStartpunkte) {
   SzenarioLeeren(s);
   if (!q.Bereit) return "not enough memory";
@@ -292,7 +210,7 @@ bool SzenarioAusBild(TSzenario& s, const uint8_t* daten, std::size_t laenge) {
 bool SzenarioEntpacken(TSzenario& s, const uint8_t* daten, std::size_t laenge, int32_t hoechstseite,
                        int32_t hoechstStartpunkte) {
   try {
-    TZlibQuelle q;
+    TEntpackstrom q;
     q.Rest = daten;
     q.RestLaenge = daten ? laenge : 0;
     return StromLesen(s, q, hoechstseite, hoechstStartpunkte).empty();
@@ -335,7 +253,7 @@ bool SzenarioLaden(TKV& kv, TSzenario& s, const std::string& pfad, std::string* 
     } else if (S_ISDIR(info.st_mode)) {
       warum = "is a folder, not a scenario file";
     } else {
-      TZlibQuelle q;
+      TEntpackstrom q;
       q.Fd = fd;
       warum = StromLesen(s, q, SzenarioHoechstseite, SzenarioHoechstStartpunkte);
     }
