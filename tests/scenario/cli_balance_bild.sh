@@ -4,16 +4,7 @@
 set -u
 cli=$1
 ordner=$2
-rm -rf "$ordner"
-mkdir -p "$ordner"
-fehler=0
-
-erwarte() { # description, expected exit code, actual exit code
-  if [ "$2" -ne "$3" ]; then
-    echo "FAILED: $1 (exit code $3, expected $2)"
-    fehler=1
-  fi
-}
+. "$(dirname "$0")/cli_hilfen.sh"
 gleich() { # description, expected, actual
   if [ "$2" != "$3" ]; then
     printf 'FAILED: %s: expected\n%s\ngot\n%s\n' "$1" "$2" "$3"

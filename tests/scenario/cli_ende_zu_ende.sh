@@ -4,16 +4,7 @@
 set -u
 cli=$1
 ordner=$2
-rm -rf "$ordner"
-mkdir -p "$ordner"
-fehler=0
-
-erwarte() { # description, expected exit code, actual exit code
-  if [ "$2" -ne "$3" ]; then
-    echo "FAILED: $1 (exit code $3, expected $2)"
-    fehler=1
-  fi
-}
+. "$(dirname "$0")/cli_hilfen.sh"
 enthaelt() { # description, text, whole line expected in it
   if ! printf '%s\n' "$2" | grep -qxF -- "$3"; then
     echo "FAILED: $1: no line \"$3\" in:"
