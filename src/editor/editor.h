@@ -12,5 +12,6 @@
 #include "editor/start.h"
 #include "editor/tasten.h"
 #include "editor/umgebung.h"
+#include "editor/verlauf.h"
 #include "editor/werkzeuge.h"
 #include "editor/zeitgeber.h"

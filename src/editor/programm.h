@@ -91,12 +91,32 @@ struct TProgrammFelder {
   bool StandGueltig = false;
 };
 
+// One step of the editing history: the game record before and after one action of the user.
+// Copies of the game record share the map's unchanged blocks, so a step costs about the cells
+// its action changed.
+struct TVerlaufsschritt {
+  uint8_t Art = 0; // TSchrittart, named when the step is undone or redone
+  TKV Vorher;
+  TKV Nachher;
+};
+
+// The editing history. Steps [0, Stand) can be undone, [Stand, size) redone.
+struct TVerlauf {
+  std::vector<TVerlaufsschritt> Schritte; // oldest first
+  std::size_t Stand = 0;
+  // The action under way (from AktionBeginnen to AktionBeenden) and the record at its start.
+  bool Offen = false;
+  uint8_t OffeneArt = 0;
+  TKV Anfang;
+};
+
 struct TProgrammSpielSpeicher {
   std::vector<TStartposition> Startpositionen; // column by column, rebuilt by KarteNeuAufbauen
   TText Meldung;                               // the status message (Latin-1)
   uint32_t MeldungZeit = 0;                    // millisecond tick count at which Meldung was set
   std::array<bool, Abbildanzahl> Belegt{};
   std::array<TKV, Abbildanzahl> Abbilder{};
+  TVerlauf Verlauf;
 };
 
 struct TProgrammSpiel {

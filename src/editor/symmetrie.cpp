@@ -1,7 +1,6 @@
 #include "editor/symmetrie.h"
 
 #include "editor/meldung.h"
-#include "editor/werkzeuge.h"
 #include "model/einstellungen.h"
 #include "scenario/geometrie.h"
 
@@ -69,14 +68,6 @@ int32_t Symmetriebilder(const TKV& kv, uint8_t symmetrie, uint8_t spiegelart, TP
     if (neu) zellen[n++] = p;
   }
   return n;
-}
-
-void SymmetrischAnwenden(TEditor& e, TPunkt c) {
-  const TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
-  TPunkt zellen[4];
-  const int32_t n = Symmetriebilder(e.KV, ps.Symmetrie, ps.Spiegelart, c, zellen);
-  for (int32_t i = 0; i < n; ++i)
-    WerkzeugAnwenden(e, zellen[i]);
 }
 
 void SymmetrieWeiterschalten(TEditor& e) {

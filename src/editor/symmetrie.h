@@ -1,6 +1,7 @@
 #pragma once
 // Symmetric painting: a press of a terrain tool acts at the clicked cell and at its images under
-// the editor's symmetry (a reflection, a half turn or both axes at once).
+// the editor's symmetry (a reflection, a half turn or both axes at once). This file only finds
+// the images; the tools apply themselves at each.
 #include <cstdint>
 
 #include "base/punkt.h"
@@ -19,7 +20,5 @@ extern const char* const Symmetrienamen[Symmetrieanzahl][2];
 // kind is the mirroring kind spiegelart. Returns the number of cells written to zellen.
 int32_t Symmetriebilder(const TKV& kv, uint8_t symmetrie, uint8_t spiegelart, TPunkt c,
                         TPunkt zellen[4]);
-// Applies the current tool at c and at each of its images (no snapshot, no rebuild).
-void SymmetrischAnwenden(TEditor& e, TPunkt c);
 // Key Y: the next symmetry, its name as the message.
 void SymmetrieWeiterschalten(TEditor& e);

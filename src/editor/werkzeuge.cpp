@@ -148,6 +148,14 @@ void WerkzeugAnwenden(TEditor& e, TPunkt c) {
   }
 }
 
+void SymmetrischAnwenden(TEditor& e, TPunkt c) {
+  const TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
+  TPunkt zellen[4];
+  const int32_t n = Symmetriebilder(e.KV, ps.Symmetrie, ps.Spiegelart, c, zellen);
+  for (int32_t i = 0; i < n; ++i)
+    WerkzeugAnwenden(e, zellen[i]);
+}
+
 void StartpositionSetzen(TEditor& e, TPunkt c) {
   TKarte& karte = e.KV.Karte;
   const int32_t spieler = e.Programm.ProgrammSpiel.SpielerNummer;

@@ -12,6 +12,9 @@ extern const char* const Modusnamen[3][2];
 // Applies the current tool at map cell c with the current size and paint terrain; only
 // Gelaende of cells on the map changes.
 void WerkzeugAnwenden(TEditor& e, TPunkt c);
+// Applies the current tool at c and at each of its images under the editor's symmetry (no
+// snapshot, no rebuild).
+void SymmetrischAnwenden(TEditor& e, TPunkt c);
 // Places the current player's start position on cell c (on the map), removing the player's
 // earlier ones.
 void StartpositionSetzen(TEditor& e, TPunkt c);
