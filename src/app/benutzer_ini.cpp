@@ -30,3 +30,16 @@ bool BenutzerDatenSchreiben(const std::string& pfad, const TBenutzerDaten& daten
   IniSchreiben(datei, Abschnitt, "Homepage", daten.Homepage);
   return IniSpeichern(pfad, datei);
 }
+
+int64_t VerlaufsspeicherLesen(const std::string& pfad) {
+  constexpr int64_t Standard = 512;
+  TIniDatei datei;
+  IniLaden(pfad, datei);
+  const TText wert = IniLesen(datei, Abschnitt, "Verlaufsspeicher");
+  int64_t mib = 0;
+  for (const char c : wert) {
+    if (c < '0' || c > '9' || mib > (int64_t{1} << 40)) return Standard;
+    mib = mib * 10 + (c - '0');
+  }
+  return mib > 0 ? mib : Standard;
+}

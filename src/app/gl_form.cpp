@@ -18,6 +18,7 @@
 #include "editor/bildbereiche.h"
 #include "editor/maus.h"
 #include "editor/tasten.h"
+#include "editor/verlauf.h"
 #include "editor/zeitgeber.h"
 #include "render/bild.h"
 #include "render/grafikgruppen.h"
@@ -150,6 +151,14 @@ void TGLForm::Timer1Timer() {
   Zeittakt(e);
 }
 
+void TGLForm::TitelAktualisieren() {
+  QString titel = "Vandor Editor";
+  const QString name = Titelname ? Titelname() : QString();
+  if (!name.isEmpty()) titel += " - " + name;
+  if (UngesicherteAenderungen(Daten.Programm, Daten.KV)) titel += " *";
+  if (title() != titel) setTitle(titel);
+}
+
 void TGLForm::exposeEvent(QExposeEvent*) {
   if (!isExposed()) return;
   if (RahmenOffen) {
@@ -174,11 +183,24 @@ bool TGLForm::event(QEvent* ereignis) {
   }
   // Input that piled up during long work this event started is dropped once it is handled.
   TArbeitsrahmen rahmen;
-  return QWindow::event(ereignis);
+  const bool behandelt = QWindow::event(ereignis);
+  switch (ereignis->type()) {
+  case QEvent::KeyPress:
+  case QEvent::MouseButtonPress:
+  case QEvent::MouseButtonRelease:
+    TitelAktualisieren();
+    break;
+  default:
+    break;
+  }
+  return behandelt;
 }
 
 void TGLForm::closeEvent(QCloseEvent* ereignis) {
-  // The window stays with its context, font and textures; it only hides.
+  // The window stays with its context, font and textures; it only hides. A stroke held while
+  // it closes ends here.
+  TEditor e = Editor();
+  AktionBeenden(e);
   ereignis->ignore();
   hide();
   if (BeimSchliessen) BeimSchliessen();

@@ -50,6 +50,10 @@ public:
   QTimer Timer1;
   // Called when the window is closed: the set-up dialog shows again.
   std::function<void()> BeimSchliessen;
+  // The map's name for the title (the set-up dialog knows it).
+  std::function<QString()> Titelname;
+  // "Vandor Editor - Name", with " *" while the map has unsaved changes.
+  void TitelAktualisieren();
   bool SchriftVorhanden = false;
 
 protected:

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -27,6 +28,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QWindow>
+#include <chrono>
 #include <iostream>
 #include <optional>
 
@@ -38,6 +40,7 @@
 #include "base/text.h"
 #include "base/zufall.h"
 #include "editor/start.h"
+#include "editor/verlauf.h"
 #include "model/einstellungen.h"
 #include "model/tabellen.h"
 #include "scenario/szenario_datei.h"
@@ -144,6 +147,15 @@ THauptFormular::THauptFormular(TProgrammdaten& daten, const std::string& program
   Kartenerzeugung = [](TKV& kv, const TKartenParameter& p) { return KarteErzeugen(kv, p); };
   Szenariokarte = [](TKV& kv, const TSzenario& s) { return KarteAusSzenario(kv, s); };
   Ausweichordner = QDir::homePath().toStdString();
+  UngespeichertFrage = [this] {
+    return UngespeichertFragen(isVisible() ? this : nullptr, Daten.Programm.Sprache,
+                               windowTitle());
+  };
+  WiederherstellungFrage = [this] {
+    const QDateTime zeit = QFileInfo(QString::fromStdString(Sicherung.Pfad)).lastModified();
+    return WiederherstellungFragen(isVisible() ? this : nullptr, Daten.Programm.Sprache,
+                                   windowTitle(), QLocale::system().toString(zeit, QLocale::ShortFormat));
+  };
 
   SteuerelementeAnlegen();
 
@@ -155,6 +167,20 @@ THauptFormular::THauptFormular(TProgrammdaten& daten, const std::string& program
   SpielEinstellungenEinrichten();
   SzenariosAnzeigen();
   LeseBenutzerIni();
+
+  Sicherung.Pfad = WiederherstellungPfad(Daten.Programm.Pfad);
+  // For tests: VANDOR_SICHERUNG_MS sets the rest after the last change before a recovery copy
+  // is written, in milliseconds (instead of 10 s; the longest time between copies is twelve
+  // times it, instead of 2 minutes).
+  bool gesetzt = false;
+  const int ruhe = qEnvironmentVariableIntValue("VANDOR_SICHERUNG_MS", &gesetzt);
+  if (gesetzt && ruhe > 0) {
+    Sicherung.Ruhe = static_cast<uint32_t>(ruhe);
+    Sicherung.Abstand = 12 * Sicherung.Ruhe;
+  }
+  Sicherungstakt.setInterval(static_cast<int>(std::min<uint32_t>(1000, Sicherung.Ruhe)));
+  connect(&Sicherungstakt, &QTimer::timeout, this, [this] { SicherungPruefen(); });
+  Sicherungstakt.start();
 }
 
 void THauptFormular::SteuerelementeAnlegen() {
@@ -289,6 +315,7 @@ void THauptFormular::EditorFensterSetzen(TGLForm* fenster) {
     // Back to the editor window after the query when the save came from there.
     if (GLForm->isVisible()) GLForm->requestActivate();
   };
+  fenster->Titelname = [this] { return Kartenname(); };
   fenster->BeimSchliessen = [this] {
     show();
     raise();
@@ -503,10 +530,27 @@ void THauptFormular::EinstellungenAufnehmen(TKartenParameter& p) {
   p.Verfahren = RadioButton1->isChecked() ? kvLandschaft : kvFuellen;
 }
 
+bool THauptFormular::UngespeichertKlaeren() {
+  switch (UngespeichertFrage()) {
+  case uwVerwerfen:
+    return true;
+  case uwSpeichern:
+    return SpeedButton5Click();
+  default:
+    return false;
+  }
+}
+
 void THauptFormular::SpeedButton6Click() {
   // The new map is built into a record of its own and replaces the map being edited only when
   // it is complete: a failed build must not cost the user the map.
   const bool ausSzenario = ComboBox2->currentIndex() == 1;
+  // Building from the recovery copy gives the map it holds: nothing to lose.
+  const bool ausSicherung = ausSzenario && (Daten.Szenario.Geladen & sgGeladen) &&
+                            VorschauPfad == Sicherung.Pfad;
+  if (!(ausSzenario && !(Daten.Szenario.Geladen & sgGeladen)) && !ausSicherung &&
+      UngesicherteAenderungen(Daten.Programm, Daten.KV) && !UngespeichertKlaeren())
+    return;
   if (ausSzenario && !(Daten.Szenario.Geladen & sgGeladen)) {
     // A random map from hidden fields is not what the user asked for.
     if (ListView2->currentItem() && ListView2->currentItem()->isSelected())
@@ -551,7 +595,12 @@ void THauptFormular::SpeedButton6Click() {
     Daten.KV.Karte = std::move(neu.Karte);
     Daten.KV.Zufall = neu.Zufall;
   }
+  Dateiname = ausSzenario && !ausSicherung ? QString::fromStdString(Grundname(VorschauPfad))
+                                           : QString();
   AufInsFeld();
+  // The map of the recovery copy is saved nowhere yet.
+  if (ausSicherung) GesichertVergessen(Daten.Programm);
+  if (GLForm) GLForm->TitelAktualisieren();
 }
 
 void THauptFormular::AufInsFeld() {
@@ -576,7 +625,7 @@ void THauptFormular::ProgrammVorbereiten() {
   GLForm->Timer1.start();
 }
 
-void THauptFormular::SpeedButton5Click() {
+bool THauptFormular::SpeedButton5Click() {
   QString titel, frage;
   if (Daten.Programm.Sprache == 0) {
     titel = "Szenario speichern";
@@ -587,7 +636,7 @@ void THauptFormular::SpeedButton5Click() {
   }
   // A map built from a file opened from the command line keeps that file's name.
   QString name = Vorschlag.isEmpty() ? QString("Szenario") : Vorschlag;
-  if (Eingabe(titel, frage, name)) EingabeSzenarioSpeichern(name, false);
+  return Eingabe(titel, frage, name) && EingabeSzenarioSpeichern(name, false);
 }
 
 bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool ueberschreiben) {
@@ -647,25 +696,88 @@ bool THauptFormular::EingabeSzenarioSpeichern(const QString& name, bool uebersch
   return true;
 }
 
+TSicherungstexte THauptFormular::Szenariotexte() const {
+  TSicherungstexte t;
+  t[stName] = TextKuerzen(NachLatin1(Edit5->text()));
+  t[stAutor] = TextKuerzen(NachLatin1(Edit6->text()));
+  t[stEpost] = TextKuerzen(NachLatin1(Edit7->text()));
+  t[stHomepage] = TextKuerzen(NachLatin1(Edit1->text()));
+  QString beschreibung = Memo2->toPlainText();
+  beschreibung.replace("\n", "\r\n");
+  t[stBeschreibung] = TextKuerzen(NachLatin1(beschreibung));
+  t[stDatum] = TextKuerzen(NachLatin1(HeutigesDatum()));
+  return t;
+}
+
 bool THauptFormular::SzenarioVorbereiten() {
   TSzenario& s = Daten.Szenario;
   if (!SzenarioAusKarte(s, Daten.KV)) return false;
-  s.Texte[stName] = TextKuerzen(NachLatin1(Edit5->text()));
-  s.Texte[stAutor] = TextKuerzen(NachLatin1(Edit6->text()));
-  s.Texte[stEpost] = TextKuerzen(NachLatin1(Edit7->text()));
-  s.Texte[stHomepage] = TextKuerzen(NachLatin1(Edit1->text()));
-  QString beschreibung = Memo2->toPlainText();
-  beschreibung.replace("\n", "\r\n");
-  s.Texte[stBeschreibung] = TextKuerzen(NachLatin1(beschreibung));
-  s.Texte[stDatum] = TextKuerzen(NachLatin1(HeutigesDatum()));
+  const TSicherungstexte t = Szenariotexte();
+  std::copy(t.begin(), t.end(), std::begin(s.Texte));
   return true;
 }
 
 bool THauptFormular::SzenarioSchreiben(const std::string& pfad) {
-  return SzenarioSpeichern(Daten.Szenario, pfad);
+  if (!SzenarioSpeichern(Daten.Szenario, pfad)) return false;
+  // The record was filled from the map just before: the map is saved as it stands.
+  KarteGesichert(Daten.Programm, Daten.KV);
+  Dateiname = QString::fromStdString(Grundname(pfad));
+  if (GLForm) GLForm->TitelAktualisieren();
+  return true;
+}
+
+QString THauptFormular::Kartenname() const {
+  const QString name = Edit5->text().trimmed();
+  return name.isEmpty() ? Dateiname : name;
+}
+
+void THauptFormular::SicherungPruefen() {
+  using namespace std::chrono;
+  const auto jetzt =
+      static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+  SicherungTakt(Sicherung, Daten.KV, UngesicherteAenderungen(Daten.Programm, Daten.KV), jetzt,
+                [this] { return Szenariotexte(); });
+  if (GLForm) GLForm->TitelAktualisieren();
+}
+
+void THauptFormular::WiederherstellungAnbieten() {
+  if (!SicherungAnbieten(Sicherung.Pfad, Daten.Programm.Pfad + "Szenario")) return;
+  if (WiederherstellungFrage() == wwVerwerfen) {
+    QFile::remove(QString::fromStdString(Sicherung.Pfad));
+    return;
+  }
+  TKV gelesen, neu;
+  TSzenario s;
+  std::string grund;
+  if (!SzenarioLaden(gelesen, s, Sicherung.Pfad, &grund)) {
+    // The file stays: nothing of it is lost by a failed read.
+    Hinweis(Sprachwahl("Die Wiederherstellungskopie \"%1\" kann nicht gelesen werden (%2).",
+                       "The recovery copy \"%1\" cannot be read (%2).")
+                .arg(QString::fromStdString(Sicherung.Pfad), QString::fromStdString(grund)));
+    return;
+  }
+  SpielZuruecksetzen(neu);
+  if (!Szenariokarte(neu, s)) {
+    Hinweis(Sprachwahl("Die Wiederherstellungskopie konnte nicht ge\xF6"
+                       "ffnet werden: zu wenig Speicher.",
+                       "The recovery copy could not be opened: not enough memory."));
+    return;
+  }
+  Daten.KV = std::move(neu);
+  VerlaufLeeren(Daten.Programm);
+  GesichertVergessen(Daten.Programm);
+  Edit5->setText(AusLatin1(s.Texte[stName]));
+  QString beschreibung = AusLatin1(s.Texte[stBeschreibung]);
+  beschreibung.replace("\r\n", "\n");
+  Memo2->setPlainText(beschreibung);
+  Dateiname.clear();
+  SzenarioOeffnen(Sicherung.Pfad);
 }
 
 void THauptFormular::LeseBenutzerIni() {
+  VerlaufsbudgetSetzen(Daten.Programm, static_cast<std::size_t>(VerlaufsspeicherLesen(
+                                           BenutzerIniPfad(Daten.Programm.Pfad)))
+                                           << 20);
   const TBenutzerDaten d = BenutzerDatenLesen(BenutzerIniPfad(Daten.Programm.Pfad));
   Edit6->setText(AusLatin1(d.Autor));
   Edit7->setText(AusLatin1(d.Epost));
@@ -693,6 +805,10 @@ bool THauptFormular::FormClose() {
                .arg(QString::fromStdString(BenutzerIniPfad(Daten.Programm.Pfad))));
   if (Daten.KV.Karte.Breite > 0 && Daten.KV.Karte.Hoehe > 0 && !LetztesSpeichern()) return false;
   Geschlossen = true;
+  // A clean end removes the recovery copy, unless the map went unsaved (the user chose so, or
+  // every save failed): then it is offered at the next start.
+  Sicherungstakt.stop();
+  SicherungBeenden(Sicherung, UngesicherteAenderungen(Daten.Programm, Daten.KV));
   return true;
 }
 

@@ -4,6 +4,7 @@
 // the map and opening the editor window, saving the map as a scenario file, and the user
 // settings kept between runs.
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -11,6 +12,9 @@
 #include <vector>
 
 #include "app/programmdaten.h"
+#include "app/ungespeichert_frage.h"
+#include "app/wiederherstellung_frage.h"
+#include "editor/sicherung.h"
 #include "scenario/karte_erzeugen.h"
 
 class QComboBox;
@@ -75,7 +79,8 @@ public:
   void EinstellungenAufnehmen(TKartenParameter& p);
   void AufInsFeld();
   void ProgrammVorbereiten();
-  void SpeedButton5Click();
+  // True when the map was saved.
+  bool SpeedButton5Click();
   // Saves the current map with the dialog's texts as Szenario/<name>.vdz. Without ueberschreiben
   // an existing file is kept and the first free numbered name is taken instead. Returns whether
   // the file was written; every failure is shown to the user.
@@ -90,6 +95,13 @@ public:
   void LeseBenutzerIni();
   // False when the file was not written (it is then left as it was).
   bool SchreibeBenutzerIni();
+  // At start: a recovery copy left by an editor that did not end cleanly is offered; brought
+  // back, it is the current map (with unsaved changes), chosen and previewed.
+  void WiederherstellungAnbieten();
+  // One look of the recovery copy's timer (the window's title follows too).
+  void SicherungPruefen();
+  // The name in the editor window's title: the scenario's name, or the file's.
+  QString Kartenname() const;
 
   // The width or height field as a number of cells: 30 when the text is not a whole decimal
   // number, 0 for a negative one.
@@ -114,6 +126,13 @@ public:
   // chosen path, empty when cancelled); tests put their own in.
   std::function<TSchliesswahl(const QString& text)> SchliessenFrage;
   std::function<QString(const QString& titel)> Speicherort;
+  // The question before a map with unsaved changes is replaced, and the offer of a recovery copy
+  // at start; tests put their own in.
+  std::function<TUngespeichertWahl()> UngespeichertFrage;
+  std::function<TWiederherstellWahl()> WiederherstellungFrage;
+  // The recovery copy and the timer that looks at the map once a second.
+  TSicherung Sicherung;
+  QTimer Sicherungstakt;
   // The two ways of building a map (KarteErzeugen, KarteAusSzenario); tests put failing ones in.
   std::function<bool(TKV& kv, const TKartenParameter& p)> Kartenerzeugung;
   std::function<bool(TKV& kv, const TSzenario& s)> Szenariokarte;
@@ -158,6 +177,11 @@ private:
   void Melden(const QString& text);
   // Fills the scenario record from the map and the dialog's texts; false when memory runs out.
   bool SzenarioVorbereiten();
+  // The dialog's texts as a scenario carries them.
+  TSicherungstexte Szenariotexte() const;
+  // Before the map with unsaved changes is replaced: the user saves it, lets it go, or goes
+  // back (false).
+  bool UngespeichertKlaeren();
   // Writes the prepared record to pfad; an older file there is replaced only by a whole new one.
   bool SzenarioSchreiben(const std::string& pfad);
   // The closing save under "Letztes"; false when the user chose to go back to the dialog.
@@ -172,4 +196,5 @@ private:
   bool Unbeaufsichtigt = false; // ending by signal or session end: nobody to ask
   bool Geschlossen = false;     // the closing path has run to its end
   std::string VorschauPfad;     // the file of the last preview that could be read
+  QString Dateiname;            // the file the map came from or was last saved as (no folder)
 };

@@ -45,6 +45,8 @@ int main(int argc, char** argv) {
     const std::string datei = THauptFormular::Befehlszeilendatei(QCoreApplication::arguments());
     if (!datei.empty()) dialog.SzenarioOeffnen(datei);
     dialog.show();
+    // A recovery copy left by a run that did not end cleanly is offered first.
+    dialog.WiederherstellungAnbieten();
     offen = &dialog;
     const int ergebnis = anwendung.exec();
     offen = nullptr;

@@ -1,5 +1,5 @@
 #pragma once
-// The editor core in one include: state, regions, mouse, keys, timer, tools and snapshots.
+// The editor core in one include: state, regions, mouse, keys, timer, tools, memory slots and history.
 #include "editor/abbilder.h"
 #include "editor/aufbau.h"
 #include "editor/bildbereiche.h"

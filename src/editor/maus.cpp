@@ -5,6 +5,7 @@
 #include "editor/meldung.h"
 #include "editor/sicht.h"
 #include "editor/spiegelung.h"
+#include "editor/verlauf.h"
 #include "editor/werkzeuge.h"
 
 namespace {
@@ -28,6 +29,9 @@ void UebersichtKlick(TEditor& e, TPunkt q) {
 
 void Mausklick(TEditor& e, TPunkt p, int32_t taste, bool gedrueckt) {
   if (taste < 0 || taste > 2) return;
+  // A press begins anew: a stroke whose release never arrived ends here. The left button's
+  // release ends the stroke.
+  if (gedrueckt || taste == mtLinks) AktionBeenden(e);
   TMausPunkt& klick = e.Programm.Klicks[taste][gedrueckt ? 1 : 0];
   klick.Ort = p;
   klick.Bereich = Bereichsuche(e.Programm, p);
@@ -40,7 +44,10 @@ void Mausbewegung(TEditor& e, TPunkt p) {
   programm.Maus = {p, Bereichsuche(programm, p)};
   const uint8_t r = programm.Maus.Bereich;
   const TPunkt q = Relativ(p, r);
-  if (r == bbKarte && e.Umgebung.LinkeTasteGedrueckt && e.Umgebung.LinkeTasteGedrueckt()) {
+  const bool links = e.Umgebung.LinkeTasteGedrueckt && e.Umgebung.LinkeTasteGedrueckt();
+  // The button was let go where the window did not hear it: the stroke is over.
+  if (!links) AktionBeenden(e);
+  if (r == bbKarte && links) {
     // Paint once per view cell entered, and only when the pointer came from the map view.
     const TPunkt g = Zellgroesse(programm, bbKarte);
     const TPunkt jetzt{programm.Maus.Ort.x / g.x, programm.Maus.Ort.y / g.y};

@@ -3,6 +3,7 @@
 // itself, which lives in the game record TKV.
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -47,9 +48,8 @@ inline constexpr int32_t Zoomtabelle[Zoomstufenanzahl] = {7, 11, 15, 21, 29, 35,
 inline constexpr int32_t Kreisradien[Groessenanzahl] = {25, 125, 225, 325, 425, 525};
 inline constexpr int32_t Fuellschritte[Groessenanzahl] = {100, 150, 200, 250, 300, 350};
 
-// Snapshot slots: 0-9 the memory slots, 10 the undo snapshot.
-constexpr int Abbildanzahl = 11;
-constexpr int Rueckgaengig = 10;
+// The ten memory slots (the editing history took the place of the one undo snapshot).
+constexpr int Abbildanzahl = 10;
 
 // Interval of the editor window's timer in milliseconds.
 constexpr int32_t Zeitgeberintervall = 200;
@@ -91,23 +91,44 @@ struct TProgrammFelder {
   bool StandGueltig = false;
 };
 
-// One step of the editing history: the game record before and after one action of the user.
-// Copies of the game record share the map's unchanged blocks, so a step costs about the cells
-// its action changed.
+// One block an action replaced, with what it was before and what it became.
+struct TBlocktausch {
+  int32_t Nummer = 0;
+  TKartenblock Vorher;
+  TKartenblock Nachher;
+};
+
+// One step of the editing history: what one action of the user changed. Most actions change only
+// cells; such a step keeps the 64 x 64 blocks it replaced and their replacements, which the map or
+// the neighbouring steps share, so it costs about the blocks its action touched. An action that
+// changed more (the map's size or values, a memory slot brought back) keeps the whole game record
+// before and after; copies share their unchanged blocks too.
 struct TVerlaufsschritt {
   uint8_t Art = 0; // TSchrittart, named when the step is undone or redone
+  std::vector<TBlocktausch> Bloecke;
+  int32_t Breite = 0, Hoehe = 0; // the grid the blocks belong to
+  bool Ganz = false;
   TKV Vorher;
   TKV Nachher;
+  // The bytes the step holds beyond the map while it can be undone (the blocks it replaced) and
+  // while it can be redone (their replacements).
+  std::size_t KostenZurueck = 0;
+  std::size_t KostenVor = 0;
 };
+
+constexpr std::size_t VerlaufsspeicherStandard = std::size_t{512} << 20;
 
 // The editing history. Steps [0, Stand) can be undone, [Stand, size) redone.
 struct TVerlauf {
-  std::vector<TVerlaufsschritt> Schritte; // oldest first
+  std::deque<TVerlaufsschritt> Schritte; // oldest first
   std::size_t Stand = 0;
   // The action under way (from AktionBeginnen to AktionBeenden) and the record at its start.
   bool Offen = false;
   uint8_t OffeneArt = 0;
   TKV Anfang;
+  // The memory the steps may hold; the oldest go first, the newest is always kept.
+  std::size_t Budget = VerlaufsspeicherStandard;
+  std::size_t Belegt = 0; // what they hold now
 };
 
 struct TProgrammSpielSpeicher {
@@ -117,6 +138,9 @@ struct TProgrammSpielSpeicher {
   std::array<bool, Abbildanzahl> Belegt{};
   std::array<TKV, Abbildanzahl> Abbilder{};
   TVerlauf Verlauf;
+  // The map as it was last built, opened or saved: unsaved changes are what differs from it.
+  TKarte Gesichert;
+  bool GesichertBekannt = false;
 };
 
 struct TProgrammSpiel {

@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "editor/abbilder.h"
 #include "editor/aufbau.h"
 #include "editor/meldung.h"
 #include "editor/sicht.h"
+#include "editor/verlauf.h"
 #include "model/einstellungen.h"
 #include "scenario/geometrie.h"
 
@@ -254,8 +254,9 @@ bool SpiegelrichtungFeld(TEditor& e, TPunkt q) {
 void SpiegelungAnwenden(TEditor& e) {
   std::optional<TLangeArbeit> lang;
   if (GanzeKarteLang(e)) lang.emplace(e);
-  RueckgaengigAufnehmen(e);
+  AktionBeginnen(e, saSpiegelung);
   const TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
   KarteSpiegeln(e.KV, ps.Spiegelart, ps.Spiegelrichtung);
   KarteNeuAufbauen(e);
+  AktionBeenden(e);
 }

@@ -15,5 +15,5 @@ void KarteSpiegeln(TKV& kv, uint8_t art, uint8_t richtung);
 // Releases over the mirroring fields (regions 8, 9, 10); each returns whether a frame is due.
 bool SpiegelartFeld(TEditor& e, TPunkt q);
 bool SpiegelrichtungFeld(TEditor& e, TPunkt q);
-// Applies the mirroring: undo snapshot, mirror, rebuild.
+// Applies the mirroring as one step of the history, and rebuilds.
 void SpiegelungAnwenden(TEditor& e);

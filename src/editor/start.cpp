@@ -8,6 +8,7 @@
 
 #include "editor/aufbau.h"
 #include "editor/sicht.h"
+#include "editor/verlauf.h"
 #include "model/spiel.h"
 
 namespace {
@@ -74,5 +75,8 @@ void ProgrammVorbereiten(TEditor& e) {
   ProgrammfelderAnpassen(e);
   ProgrammfelderVergessen(e.Programm);
   e.Programm.UebersichtVeraltet = true;
+  // A new map starts an empty history and has no unsaved changes.
+  VerlaufLeeren(e.Programm);
+  KarteGesichert(e.Programm, e.KV);
   KarteNeuAufbauen(e);
 }

@@ -24,10 +24,11 @@ TDatenordner DatenordnerWaehlen(const std::string& programmordner, const std::st
 
 // Sets the program folder (a trailing "/" is added when missing), creates the data folders
 // "Speicher", "Benutzer", "Grafik" and "Szenario" below it, and resets the state, the colours
-// and the eleven snapshots. Throws std::runtime_error when a folder cannot be created.
+// and the ten memory slots. Throws std::runtime_error when a folder cannot be created.
 void EditorStart(TProgramm& programm, const std::string& pfad);
 
 // The editor state's part of opening the editor for the map in e.KV: game definition, zoom
-// level 2, all view options on, drawing records sized to the map and rebuilt. The window
+// level 2, all view options on, drawing records sized to the map and rebuilt, an empty history,
+// the map counted as saved. The window
 // loads the game graphics and starts its timer itself.
 void ProgrammVorbereiten(TEditor& e);

@@ -8,6 +8,7 @@
 #include "editor/meldung.h"
 #include "editor/sicht.h"
 #include "editor/symmetrie.h"
+#include "editor/verlauf.h"
 #include "model/einstellungen.h"
 
 namespace {
@@ -59,12 +60,40 @@ void AbbildMelden(TEditor& e, int32_t d, uint8_t textnummer) {
   MeldungSetzen(e, abbild + " " + Kleinschreibung(wort));
 }
 
+// One step back or forward through the history, named in the status line ("Undone: Fill",
+// "Redone: Brush"), or that there is nothing more that way. Returns whether the map changed.
+bool Verlaufsschritt(TEditor& e, bool zurueck) {
+  // Without voZurueck the editor keeps no history: the key does nothing.
+  if (!VerhaltenAn(e.Programm, voZurueck)) return false;
+  const uint8_t sprache = e.Programm.Sprache < 2 ? e.Programm.Sprache : 0;
+  uint8_t art = 0;
+  if (zurueck ? Zuruecknehmen(e, &art) : Wiederholen(e, &art)) {
+    static const char* const Worte[2][2] = {{"R\xFC"
+                                             "ckg\xE4ngig: ",
+                                             "Undone: "},
+                                            {"Wiederholt: ", "Redone: "}};
+    MeldungSetzen(e, TText(Worte[zurueck ? 0 : 1][sprache]) +
+                         (art < Schrittartanzahl ? Schrittnamen[art][sprache] : ""));
+    return true;
+  }
+  static const char* const Nichts[2][2] = {
+      {"Nichts mehr r\xFC"
+       "ckg\xE4ngig zu machen",
+       "Nothing left to undo"},
+      {"Nichts mehr zu wiederholen", "Nothing left to redo"}};
+  MeldungSetzen(e, Nichts[zurueck ? 0 : 1][sprache]);
+  return false;
+}
+
 } // namespace
 
 void Tastendruck(TEditor& e, bool gedrueckt, uint16_t taste, uint8_t umschalt) {
   if (!gedrueckt) return;
   TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
   const bool strg = (umschalt & ssCtrl) != 0;
+  const bool umsch = (umschalt & ssShift) != 0;
+  // A key ends an action whose release never arrived (the button let go outside the window).
+  AktionBeenden(e);
   bool karteGeaendert = false;
   switch (taste) {
   case vkLinks:
@@ -93,10 +122,16 @@ void Tastendruck(TEditor& e, bool gedrueckt, uint16_t taste, uint8_t umschalt) {
     UebersichtAktualisieren(e);
     break;
   case vkY:
-    SymmetrieWeiterschalten(e);
+    // Ctrl+Y steps forward; Y alone switches the symmetry.
+    if (strg)
+      Verlaufsschritt(e, false);
+    else
+      SymmetrieWeiterschalten(e);
+    karteGeaendert = strg;
     break;
   case vkZ:
-    RueckgaengigMachen(e);
+    // Ctrl+Shift+Z steps forward, Z with any other modifier back.
+    Verlaufsschritt(e, !(strg && umsch));
     karteGeaendert = true;
     break;
   case vkPlus:

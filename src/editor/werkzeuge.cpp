@@ -6,12 +6,12 @@
 #include <new>
 #include <optional>
 
-#include "editor/abbilder.h"
 #include "editor/aufbau.h"
 #include "editor/maus.h"
 #include "editor/meldung.h"
 #include "editor/sicht.h"
 #include "editor/symmetrie.h"
+#include "editor/verlauf.h"
 #include "model/tabellen.h"
 #include "model/zustaende.h"
 #include "scenario/geometrie.h"
@@ -84,8 +84,8 @@ void Ausfuellen(TKV& kv, TPunkt c, int32_t s, uint8_t gelaende) {
     ZielflaecheFuellen(kv, bereich, Rechteck(c, c), gelaende);
   } catch (const std::bad_alloc&) {
     // The bit per cell is taken before any cell is painted, so the map is then untouched; only
-    // a frontier that cannot grow later stops the fill part way (the undo snapshot holds the
-    // map as it was).
+    // a frontier that cannot grow later stops the fill part way (the history holds the map as
+    // it was).
   }
 }
 
@@ -180,20 +180,26 @@ void KartenKlick(TEditor& e, TPunkt q, int32_t taste) {
     // A fill may cover the whole map; its area is known only once it is painted.
     std::optional<TLangeArbeit> lang;
     if (ps.Modus == moGelaende && ps.Werkzeug == wzAusfuellen && GanzeKarteLang(e)) lang.emplace(e);
-    RueckgaengigAufnehmen(e);
+    // The action stays open while the button is held: a drag stroke is one step. It closes
+    // on the release (or the next press, key or tick without the button).
     if (ps.Modus == moGelaende) {
-      // With a symmetry on, the images are painted in the same press (one snapshot for all).
+      const bool fuellen = ps.Werkzeug == wzAusfuellen || ps.Werkzeug == wzKreisAusfuellen;
+      AktionBeginnen(e, fuellen ? saFuellen : saPinsel);
+      // With a symmetry on, the images are painted in the same press (one step for all).
       SymmetrischAnwenden(e, c);
       KarteNeuAufbauen(e);
     } else if (ps.Modus == moStartpositionen && AufKarte(e.KV, c)) {
+      AktionBeginnen(e, saStartposition);
       StartpositionSetzen(e, c);
       KarteNeuAufbauen(e);
     }
     BildAnfordern(e);
   } else if (taste == mtRechts) {
     if (ps.Modus == moStartpositionen && AufKarte(e.KV, c)) {
+      AktionBeginnen(e, saStartposition);
       StartpositionEntfernen(e, c);
       KarteNeuAufbauen(e);
+      AktionBeenden(e);
     }
     BildAnfordern(e);
   }

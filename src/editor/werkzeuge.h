@@ -13,7 +13,7 @@ extern const char* const Modusnamen[3][2];
 // Gelaende of cells on the map changes.
 void WerkzeugAnwenden(TEditor& e, TPunkt c);
 // Applies the current tool at c and at each of its images under the editor's symmetry (no
-// snapshot, no rebuild).
+// history step, no rebuild).
 void SymmetrischAnwenden(TEditor& e, TPunkt c);
 // Places the current player's start position on cell c (on the map), removing the player's
 // earlier ones.

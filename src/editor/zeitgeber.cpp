@@ -4,6 +4,7 @@
 
 #include "editor/aufbau.h"
 #include "editor/bildbereiche.h"
+#include "editor/verlauf.h"
 #include "scenario/geometrie.h"
 
 namespace {
@@ -22,6 +23,10 @@ int32_t Randschritt(int32_t maus, int32_t seite) {
 
 void Zeittakt(TEditor& e) {
   TProgramm& programm = e.Programm;
+  // A stroke whose release was lost (the window hidden, the button let go outside) ends once
+  // the button is up.
+  if (AktionOffen(programm) && !(e.Umgebung.LinkeTasteGedrueckt && e.Umgebung.LinkeTasteGedrueckt()))
+    AktionBeenden(e);
   programm.Bildmarke += Zeitgeberintervall;
   const TPunkt maus = programm.Maus.Ort;
   const int32_t dx = Randschritt(maus.x, Bildschirmbreite);

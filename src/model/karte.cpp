@@ -1,6 +1,7 @@
 #include "model/karte.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 // The grid is cut into square blocks of 64 x 64 cells. A block holds the terrain of its cells
@@ -22,16 +23,22 @@ struct TSpielwerte {
   int32_t Werte[4] = {0, 0, 0, 0};
 };
 
-struct TBlock {
+} // namespace karte_intern
+
+// Declared in the header as the opaque block type.
+struct TKartenblockDaten {
   // Cell (lx, ly) of the block is at lx * BlockKante + ly.
-  uint8_t Gelaende[BlockZellen] = {};
+  uint8_t Gelaende[karte_intern::BlockZellen] = {};
   // One entry per state, ordered by cell and, within a cell, by the order of adding;
   // ZustandZellen[i] is the cell of Zustaende[i].
   std::vector<uint16_t> ZustandZellen;
   std::vector<TFeldZustand> Zustaende;
-  std::vector<TSpielwerte> Spielwerte; // ordered by cell
+  std::vector<karte_intern::TSpielwerte> Spielwerte; // ordered by cell
 };
 
+namespace karte_intern {
+
+using TBlock = TKartenblockDaten;
 using TBlockZeiger = std::shared_ptr<const TBlock>;
 
 } // namespace karte_intern
@@ -72,9 +79,19 @@ const TBlock* BlockLesen(const TSpeicher& sp, int32_t x, int32_t y) {
   return sp.Bloecke[BlockNummer(sp, x, y)].get();
 }
 
+// A copy of the map may be read on another thread (the recovery copy is compressed off the main
+// thread) while this one writes. Its reader holds a reference, so what it reads is never written
+// in place; once it has let go, a count of 1 must also make its reads happen before our write:
+// the acquire pairs with the release of the reader's decrement.
+bool Allein(long anzahl) {
+  if (anzahl != 1) return false;
+  std::atomic_thread_fence(std::memory_order_acquire);
+  return true;
+}
+
 // Makes the table of blocks this map's own before a write.
 TSpeicher& SpeicherSchreibbar(TFelder& felder) {
-  if (felder.Speicher.use_count() != 1)
+  if (!Allein(felder.Speicher.use_count()))
     felder.Speicher = std::make_shared<TSpeicher>(*felder.Speicher);
   // The table was made by make_shared above or earlier as a non-const object.
   return const_cast<TSpeicher&>(*felder.Speicher);
@@ -85,7 +102,7 @@ TBlock& BlockSchreibbar(TSpeicher& sp, int32_t nummer) {
   TBlockZeiger& zeiger = sp.Bloecke[nummer];
   if (!zeiger)
     zeiger = std::make_shared<TBlock>();
-  else if (zeiger.use_count() != 1)
+  else if (!Allein(zeiger.use_count()))
     zeiger = std::make_shared<TBlock>(*zeiger);
   return const_cast<TBlock&>(*zeiger);
 }
@@ -394,6 +411,83 @@ std::vector<TKartenbereich> GeaenderteBereiche(const TKarte& a, const TKarte& b)
     }
   }
   return bereiche;
+}
+
+TKartenblock Kartenblock(const TKarte& karte, int32_t nummer) {
+  const TSpeicher* sp = SpeicherVon(karte);
+  if (sp == nullptr || nummer < 0 || static_cast<std::size_t>(nummer) >= sp->Bloecke.size())
+    return {};
+  return sp->Bloecke[nummer];
+}
+
+void KartenblockSetzen(TKarte& karte, int32_t nummer, TKartenblock block) {
+  const TSpeicher* sp = SpeicherVon(karte);
+  if (sp == nullptr || nummer < 0 || static_cast<std::size_t>(nummer) >= sp->Bloecke.size() ||
+      sp->Bloecke[nummer] == block)
+    return;
+  SpeicherSchreibbar(karte.Felder).Bloecke[nummer] = std::move(block);
+}
+
+std::size_t KartenblockGroesse(const TKartenblock& block) {
+  if (!block) return 0;
+  return sizeof(TBlock) + block->ZustandZellen.capacity() * sizeof(uint16_t) +
+         block->Zustaende.capacity() * sizeof(TFeldZustand) +
+         block->Spielwerte.capacity() * sizeof(TSpielwerte);
+}
+
+std::size_t KartentabelleGroesse(const TKarte& karte) {
+  const TSpeicher* sp = SpeicherVon(karte);
+  return sp ? sizeof(TSpeicher) + sp->Bloecke.capacity() * sizeof(TBlockZeiger) : 0;
+}
+
+namespace {
+
+bool BlockLeer(const TBlock& b) {
+  return b.Zustaende.empty() && b.Spielwerte.empty() &&
+         std::all_of(std::begin(b.Gelaende), std::end(b.Gelaende), [](uint8_t g) { return g == 0; });
+}
+
+bool SpielwerteGleich(const TSpielwerte& a, const TSpielwerte& b) {
+  return a.Zelle == b.Zelle && a.Spielbyte == b.Spielbyte &&
+         std::equal(std::begin(a.Werte), std::end(a.Werte), std::begin(b.Werte));
+}
+
+} // namespace
+
+bool KartenblockeGleich(const TKartenblock& a, const TKartenblock& b) {
+  if (a == b) return true;
+  if (!a || !b) return BlockLeer(a ? *a : *b);
+  return std::memcmp(a->Gelaende, b->Gelaende, sizeof a->Gelaende) == 0 &&
+         a->ZustandZellen == b->ZustandZellen && a->Zustaende == b->Zustaende &&
+         std::equal(a->Spielwerte.begin(), a->Spielwerte.end(), b->Spielwerte.begin(),
+                    b->Spielwerte.end(), SpielwerteGleich);
+}
+
+bool FelderGleich(const TKarte& a, const TKarte& b) {
+  const TSpeicher* sa = SpeicherVon(a);
+  const TSpeicher* sb = SpeicherVon(b);
+  if (sa == sb) return true;
+  if (FelderBreite(a) != FelderBreite(b) || FelderHoehe(a) != FelderHoehe(b)) return false;
+  if (sa == nullptr || sb == nullptr) return true; // both empty
+  for (std::size_t i = 0; i < sa->Bloecke.size(); ++i)
+    if (!KartenblockeGleich(sa->Bloecke[i], sb->Bloecke[i])) return false;
+  return true;
+}
+
+bool FelderGeteilt(const TKarte& a, const TKarte& b) {
+  return SpeicherVon(a) == SpeicherVon(b);
+}
+
+std::vector<int32_t> GeaenderteBloecke(const TKarte& a, const TKarte& b) {
+  std::vector<int32_t> nummern;
+  const TSpeicher* sa = SpeicherVon(a);
+  const TSpeicher* sb = SpeicherVon(b);
+  if (sa == sb || sa == nullptr || sb == nullptr || sa->Breite != sb->Breite ||
+      sa->Hoehe != sb->Hoehe)
+    return nummern;
+  for (std::size_t i = 0; i < sa->Bloecke.size(); ++i)
+    if (sa->Bloecke[i] != sb->Bloecke[i]) nummern.push_back(static_cast<int32_t>(i));
+  return nummern;
 }
 
 void KarteLeeren(TKarte& karte) {

@@ -121,6 +121,29 @@ void ZustandsfelderDurchlaufen(
 // grid sizes give one rectangle over the larger grid. Cheap: it compares block identities only.
 std::vector<TKartenbereich> GeaenderteBereiche(const TKarte& a, const TKarte& b);
 
+// The blocks themselves, shared and read-only, for keeping what a change replaced (the editing
+// history keeps the blocks an action replaced instead of whole copies of the map). Block nummer
+// is bx * BloeckeHoehe + by; an empty handle stands for fresh cells.
+struct TKartenblockDaten;
+using TKartenblock = std::shared_ptr<const TKartenblockDaten>;
+// The block nummer of the grid; empty off the grid.
+TKartenblock Kartenblock(const TKarte& karte, int32_t nummer);
+// Puts a block in place of block nummer (other copies of the map are not affected); ignored off
+// the grid.
+void KartenblockSetzen(TKarte& karte, int32_t nummer, TKartenblock block);
+// The bytes a block holds (0 for fresh cells), and the bytes of a grid's table of blocks.
+std::size_t KartenblockGroesse(const TKartenblock& block);
+std::size_t KartentabelleGroesse(const TKarte& karte);
+// Whether two blocks hold the same cells (terrain, states, game values).
+bool KartenblockeGleich(const TKartenblock& a, const TKartenblock& b);
+// Whether two maps share their whole grid (a copy that neither has written since).
+bool FelderGeteilt(const TKarte& a, const TKarte& b);
+// Whether two grids have the same size and the same cells; cheap where they share blocks.
+bool FelderGleich(const TKarte& a, const TKarte& b);
+// The numbers of the blocks that two grids of the same size do not share; empty for grids of
+// other sizes (compare their sizes first).
+std::vector<int32_t> GeaenderteBloecke(const TKarte& a, const TKarte& b);
+
 // Empties the map: releases all cells and sets the ten map values to 0.
 void KarteLeeren(TKarte& karte);
 // Deep copy: the target equals the source afterwards and shares nothing observable with it.

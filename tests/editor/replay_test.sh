@@ -42,7 +42,8 @@ pruefen "exit code" 0 $?
 pruefen "save line" "save requested" "$(sed -n 1p "$tmp/state.txt")"
 pruefen "close line" "close requested" "$(sed -n 2p "$tmp/state.txt")"
 pruefen "starts" "Startpositionen=1,0,2" "$(grep '^Startpositionen=' "$tmp/state.txt")"
-pruefen "slots" "Belegt=0,0,0,1,0,0,0,0,0,0,1" "$(grep '^Belegt=' "$tmp/state.txt")"
+pruefen "slots" "Belegt=0,0,0,1,0,0,0,0,0,0" "$(grep '^Belegt=' "$tmp/state.txt")"
+pruefen "history" "Verlauf=3/0" "$(grep '^Verlauf=' "$tmp/state.txt")"
 pruefen "mode" "Modus=1" "$(grep '^Modus=' "$tmp/state.txt")"
 pruefen "player" "SpielerNummer=2" "$(grep '^SpielerNummer=' "$tmp/state.txt")"
 pruefen "position" "Position=0,0" "$(grep '^Position=' "$tmp/state.txt")"
@@ -64,6 +65,21 @@ printf 'release 1310 710 0\npress 577 577 0\nkey 90\n' |
   "$cli" replay "$tmp/in.vdz" "$tmp/zurueck.vdz" --events - >/dev/null
 cmp -s "$tmp/leer.vdz" "$tmp/zurueck.vdz"
 pruefen "undo restores the file" 0 $?
+
+# The history: two presses, both undone, then forward again with Ctrl+Y and Ctrl+Shift+Z; a
+# stroke held at the end of the list counts as one step.
+printf 'release 1310 710 0\npress 577 577 0\n' |
+  "$cli" replay "$tmp/in.vdz" "$tmp/eins.vdz" --events - >/dev/null
+printf 'release 1310 710 0\npress 577 577 0\npress 654 577 0\nkey 90\nkey 90 1\nkey 89 4\n' |
+  "$cli" replay "$tmp/in.vdz" "$tmp/vor.vdz" --events - --state >"$tmp/state5.txt"
+pruefen "one step back" "Verlauf=1/1" "$(grep '^Verlauf=' "$tmp/state5.txt")"
+pruefen "redo message" "Meldung=Wiederholt: Pinsel" "$(grep '^Meldung=' "$tmp/state5.txt")"
+cmp -s "$tmp/eins.vdz" "$tmp/vor.vdz"
+pruefen "redo restores the first press" 0 $?
+printf 'release 1310 710 0\npress 577 577 0\ndrag 654 577\ndrag 731 577\nkey 90\nkey 90 5\nkey 90 5\n' |
+  "$cli" replay "$tmp/in.vdz" "$tmp/strich.vdz" --events - --state >"$tmp/state6.txt"
+pruefen "stroke is one step" "Verlauf=1/0" "$(grep '^Verlauf=' "$tmp/state6.txt")"
+pruefen "nothing to redo" "Meldung=Nichts mehr zu wiederholen" "$(grep '^Meldung=' "$tmp/state6.txt")"
 
 # Failures: a malformed line names its number (exit 2), files that cannot be read or written
 # give one line and exit 1, and nothing is written on failure.

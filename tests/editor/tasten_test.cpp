@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editor/symmetrie.h"
 #include "editor_hilfe.h"
 
 TEST(Tasten, ReleasesChangeNothing) {
@@ -173,7 +174,7 @@ TEST(Tasten, MemorySlots) {
   EXPECT_EQ(t.Meldung(), "Copy 9 saved");
 }
 
-TEST(Tasten, UndoRevertsTheLastPressOnly) {
+TEST(Tasten, UndoAndRedoStepThroughTheWholeHistory) {
   TTestEditor t(30, 30, 0);
   TProgrammSpiel& ps = t.Programm.ProgrammSpiel;
   t.Zentrieren({15, 15});
@@ -181,28 +182,53 @@ TEST(Tasten, UndoRevertsTheLastPressOnly) {
   ps.Groesse = 1;
   t.Druecken({10, 10});
   ps.Gelaende = 2;
-  t.Druecken({11, 11});
-  EXPECT_EQ(t.Anzahl(1), 5);
-  EXPECT_EQ(t.Anzahl(2), 9);
-  t.Taste(vkZ);
+  ps.Werkzeug = wzAusfuellen;
+  t.Druecken({20, 20}); // fills everything but the first square
+  ps.Werkzeug = wzQuadrat;
   EXPECT_EQ(t.Anzahl(1), 9);
-  EXPECT_EQ(t.Anzahl(2), 0);
+  EXPECT_EQ(t.Anzahl(0), 0);
   t.Taste(vkZ);
+  EXPECT_EQ(t.Meldung(), "R\xFC"
+                         "ckg\xE4ngig: F\xFCllen");
+  EXPECT_EQ(t.Anzahl(0), 30 * 30 - 9);
+  t.Taste(vkZ, ssShift | ssAlt);
+  EXPECT_EQ(t.Anzahl(1), 0);
+  t.Taste(vkZ, ssCtrl);
+  EXPECT_EQ(t.Meldung(), "Nichts mehr r\xFC"
+                         "ckg\xE4ngig zu machen");
+  // Ctrl+Y and Ctrl+Shift+Z step forward; Y alone still switches the symmetry.
+  t.Taste(vkY, ssCtrl);
+  EXPECT_EQ(t.Meldung(), "Wiederholt: Pinsel");
   EXPECT_EQ(t.Anzahl(1), 9);
-  // A press in the mirroring mode still takes a snapshot.
+  EXPECT_EQ(ps.Symmetrie, syAus);
+  t.Taste(vkZ, ssCtrl | ssShift);
+  EXPECT_EQ(t.Anzahl(0), 0);
+  t.Programm.Sprache = 1;
+  t.Taste(vkY, ssCtrl);
+  EXPECT_EQ(t.Meldung(), "Nothing left to redo");
+  t.Taste(vkZ);
+  EXPECT_EQ(t.Meldung(), "Undone: Fill");
+  t.Programm.Sprache = 0;
+  // A new change drops the step ahead.
+  t.Druecken({20, 20});
+  EXPECT_EQ(SchritteVor(t.Programm), 0u);
+  EXPECT_EQ(SchritteZurueck(t.Programm), 2u);
+  // Presses that change nothing add no step: the mirroring mode, off the map, the same terrain.
   ps.Modus = moSpiegelung;
-  GelaendeSetzen(t.KV.Karte, 0, 0, 9);
   t.Druecken({15, 15});
   ps.Modus = moGelaende;
+  t.Druecken({-5, -5});
   t.Druecken({20, 20});
-  t.Taste(vkZ);
-  EXPECT_EQ(t.G(0, 0), 9);
-  EXPECT_EQ(t.G(20, 20), 0);
+  EXPECT_EQ(SchritteZurueck(t.Programm), 2u);
+  t.Taste(vkY, ssShift);
+  EXPECT_EQ(ps.Symmetrie, sySpiegelung);
   // Without voZurueck nothing is taken or restored.
+  ps.Symmetrie = syAus;
   ps.Verhalten = 0;
-  t.Druecken({21, 21});
+  t.Druecken({20, 12});
   t.Taste(vkZ);
-  EXPECT_EQ(t.G(21, 21), 2);
+  EXPECT_EQ(t.G(20, 12), 2);
+  EXPECT_EQ(SchritteZurueck(t.Programm), 2u);
 }
 
 TEST(Tasten, SnapshotsAcrossMapsOfOtherSizes) {
@@ -230,11 +256,19 @@ TEST(Tasten, SnapshotsAcrossMapsOfOtherSizes) {
   EXPECT_FALSE(ProgrammFeld(t.Programm, t.KV, 2, 2).Start);
   ASSERT_FALSE(t.Uebersichten.empty());
   EXPECT_TRUE(t.Uebersichten.back().Alles);
-  // Undo brings back the small map, whose snapshot was taken by the last press.
+  // Undo brings back the small map with its start position (bringing the slot back was a step);
+  // redo the large one.
   t.Taste(vkZ);
   EXPECT_EQ(t.KV.Karte.Breite, 20);
   EXPECT_EQ(ps.Programmfelder.Hoehe, 30);
-  ASSERT_EQ(ps.Speicher.Startpositionen.size(), 0u);
+  ASSERT_EQ(ps.Speicher.Startpositionen.size(), 1u);
+  EXPECT_EQ(ps.Speicher.Startpositionen[0].Ort, (TPunkt{2, 2}));
+  t.Taste(vkY, ssCtrl);
+  EXPECT_EQ(t.KV.Karte.Breite, 40);
+  EXPECT_EQ(ps.Programmfelder.Breite, 40);
+  t.Taste(vkZ);
+  EXPECT_EQ(t.Meldung(), "R\xFC"
+                         "ckg\xE4ngig: Abbild");
   // Painting the restored large map reaches its far cells.
   t.Taste(vk0 + 1, ssCtrl);
   ps.Modus = moGelaende;

@@ -221,12 +221,14 @@ TEST(Werkzeuge, StartPositionsOnePerPlayerInColumnOrder) {
   EXPECT_EQ(liste[1].Spieler, 3);
   EXPECT_EQ(FeldZustaende(t.KV.Karte, 6, 6).size(), 1u);
 
-  // The right button removes, without an undo snapshot.
-  t.Programm.ProgrammSpiel.Speicher.Belegt[Rueckgaengig] = false;
+  // The right button removes, as one step of the history; removing nothing is none.
+  const std::size_t schritte = SchritteZurueck(t.Programm);
   t.Druecken({6, 6}, mtRechts);
   EXPECT_EQ(liste.size(), 2u);
   EXPECT_FALSE(ProgrammFeld(t.Programm, t.KV, 6, 6).Start);
-  EXPECT_FALSE(t.Programm.ProgrammSpiel.Speicher.Belegt[Rueckgaengig]);
+  EXPECT_EQ(SchritteZurueck(t.Programm), schritte + 1);
+  t.Druecken({6, 6}, mtRechts);
+  EXPECT_EQ(SchritteZurueck(t.Programm), schritte + 1);
 
   // Off the map nothing is placed; go-to centres on the player's position.
   t.Zentrieren({0, 0});
@@ -242,7 +244,7 @@ TEST(Werkzeuge, StartPositionsOnePerPlayerInColumnOrder) {
   EXPECT_EQ(t.Bilder, bilder); // no position: no frame
 }
 
-TEST(Werkzeuge, UndoAfterADragRevertsOnlyTheLastCell) {
+TEST(Werkzeuge, UndoAfterADragRevertsTheWholeStroke) {
   TTestEditor t(40, 40, 0);
   t.Programm.ProgrammSpiel.Gelaende = 6;
   t.Zentrieren({20, 20});
@@ -254,9 +256,9 @@ TEST(Werkzeuge, UndoAfterADragRevertsOnlyTheLastCell) {
   t.Links = false;
   Mausklick(t.E, t.Bildpunkt({19, 20}), mtLinks, false);
   EXPECT_EQ(t.Anzahl(6), 5);
+  EXPECT_EQ(SchritteZurueck(t.Programm), 1u);
   t.Taste(vkZ);
-  EXPECT_EQ(t.Anzahl(6), 4);
-  EXPECT_EQ(t.G(19, 20), 0);
-  t.Taste(vkZ);
-  EXPECT_EQ(t.Anzahl(6), 4);
+  EXPECT_EQ(t.Anzahl(6), 0);
+  t.Taste(vkY, ssCtrl);
+  EXPECT_EQ(t.Anzahl(6), 5);
 }

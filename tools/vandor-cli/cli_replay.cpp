@@ -43,6 +43,7 @@ void ZustandZeigen(const TProgramm& programm) {
   for (const TStartposition& s : ps.Speicher.Startpositionen)
     starts += (starts.empty() ? "" : ";") + Punkt(s.Ort) + "," + std::to_string(s.Spieler);
   std::printf("Startpositionen=%s\n", starts.c_str());
+  std::printf("Verlauf=%zu/%zu\n", SchritteZurueck(programm), SchritteVor(programm));
 }
 
 } // namespace
@@ -60,6 +61,11 @@ int BefehlReplay(const TArgumente& argumente) {
   AbspielenOeffnen(sitzung, ein, a.Schalter("--wrap"));
   ZielPruefen(aus);
   Abspielen(sitzung, ereignisse);
+  // A stroke still held at the end of the list is one step, as if the button were let go.
+  {
+    TEditor e{sitzung.Programm, sitzung.KV, sitzung.Umgebung};
+    AktionBeenden(e);
+  }
   std::fflush(stdout);
 
   TSzenario ergebnis;
