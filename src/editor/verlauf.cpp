@@ -79,14 +79,19 @@ std::size_t Grundkosten(const TVerlaufsschritt& s) {
          (s.Vorher.Einheiten.size() + s.Nachher.Einheiten.size()) * sizeof(TEinheit);
 }
 
+void GanzBilden(TVerlaufsschritt& s, TKV&& anfang, const TKV& jetzt) {
+  s.Bloecke = {};
+  s.Ganz = true;
+  s.Vorher = std::move(anfang);
+  s.Nachher = jetzt;
+  s.KostenZurueck = Grundkosten(s) + Eigenes(s.Vorher.Karte, s.Nachher.Karte);
+  s.KostenVor = Grundkosten(s) + Eigenes(s.Nachher.Karte, s.Vorher.Karte);
+}
+
 // The step from anfang to jetzt; false when nothing changed.
 bool SchrittBilden(TVerlaufsschritt& s, TKV&& anfang, const TKV& jetzt) {
   if (!UebrigesGleich(anfang, jetzt)) {
-    s.Ganz = true;
-    s.Vorher = std::move(anfang);
-    s.Nachher = jetzt;
-    s.KostenZurueck = Grundkosten(s) + Eigenes(s.Vorher.Karte, s.Nachher.Karte);
-    s.KostenVor = Grundkosten(s) + Eigenes(s.Nachher.Karte, s.Vorher.Karte);
+    GanzBilden(s, std::move(anfang), jetzt);
     return true;
   }
   // Blocks written without a change of their cells (a state rewritten with its own values) are
@@ -98,6 +103,14 @@ bool SchrittBilden(TVerlaufsschritt& s, TKV&& anfang, const TKV& jetzt) {
       s.Bloecke.push_back({n, std::move(vorher), std::move(nachher)});
   }
   if (s.Bloecke.empty()) return false;
+  // An action over a large part of the map (a fill, a mirroring) keeps both tables of blocks
+  // whole: that costs one table more, and undoing it swaps a table instead of putting back
+  // every block one by one.
+  if (s.Bloecke.size() * 4 > static_cast<std::size_t>(BloeckeBreite(jetzt.Karte)) *
+                                  static_cast<std::size_t>(BloeckeHoehe(jetzt.Karte))) {
+    GanzBilden(s, std::move(anfang), jetzt);
+    return true;
+  }
   s.Bloecke.shrink_to_fit();
   s.Breite = FelderBreite(jetzt.Karte);
   s.Hoehe = FelderHoehe(jetzt.Karte);
