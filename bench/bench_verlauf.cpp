@@ -100,8 +100,9 @@ int main(int argc, char** argv) {
   const double vor = Millisekunden(t0);
   KarteNeuAufbauen(e);
   const double vorAufbau = Millisekunden(t0);
-  std::printf("%-48s undo %.3f ms (with rebuild %.3f), redo %.3f ms (with rebuild %.3f); goal < 5\n",
-              "undo / redo of a stroke", zurueck, zurueckAufbau, vor, vorAufbau);
+  std::printf(
+      "%-48s undo %.3f ms (with rebuild %.3f), redo %.3f ms (with rebuild %.3f); goal < 5\n",
+      "undo / redo of a stroke", zurueck, zurueckAufbau, vor, vorAufbau);
 
   // The recovery copy: the main thread takes the copy and starts the worker.
   TSicherung sicherung;
@@ -112,9 +113,8 @@ int main(int argc, char** argv) {
   const double haupt = Millisekunden(t0);
   t0 = TUhr::now();
   const bool geschrieben = SicherungAbwarten(sicherung);
-  std::printf("%-48s main thread %.3f ms (goal < 50), worker %.0f ms more, %s\n",
-              "recovery copy", haupt, Millisekunden(t0),
-              gestartet && geschrieben ? "written" : "NOT WRITTEN");
+  std::printf("%-48s main thread %.3f ms (goal < 50), worker %.0f ms more, %s\n", "recovery copy",
+              haupt, Millisekunden(t0), gestartet && geschrieben ? "written" : "NOT WRITTEN");
 
   // A flood fill of the whole map (one terrain everywhere first, so the fill reaches all).
   ps.Werkzeug = wzAusfuellen;

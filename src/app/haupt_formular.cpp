@@ -148,13 +148,13 @@ THauptFormular::THauptFormular(TProgrammdaten& daten, const std::string& program
   Szenariokarte = [](TKV& kv, const TSzenario& s) { return KarteAusSzenario(kv, s); };
   Ausweichordner = QDir::homePath().toStdString();
   UngespeichertFrage = [this] {
-    return UngespeichertFragen(isVisible() ? this : nullptr, Daten.Programm.Sprache,
-                               windowTitle());
+    return UngespeichertFragen(isVisible() ? this : nullptr, Daten.Programm.Sprache, windowTitle());
   };
   WiederherstellungFrage = [this] {
     const QDateTime zeit = QFileInfo(QString::fromStdString(Sicherung.Pfad)).lastModified();
     return WiederherstellungFragen(isVisible() ? this : nullptr, Daten.Programm.Sprache,
-                                   windowTitle(), QLocale::system().toString(zeit, QLocale::ShortFormat));
+                                   windowTitle(),
+                                   QLocale::system().toString(zeit, QLocale::ShortFormat));
   };
 
   SteuerelementeAnlegen();
@@ -545,12 +545,13 @@ void THauptFormular::SpeedButton6Click() {
   // The new map is built into a record of its own and replaces the map being edited only when
   // it is complete: a failed build must not cost the user the map.
   const bool ausSzenario = ComboBox2->currentIndex() == 1;
+  const bool geladen = (Daten.Szenario.Geladen & sgGeladen) != 0;
   // Building from the recovery copy gives the map it holds: nothing to lose.
-  const bool ausSicherung = ausSzenario && (Daten.Szenario.Geladen & sgGeladen) &&
-                            VorschauPfad == Sicherung.Pfad;
-  if (!(ausSzenario && !(Daten.Szenario.Geladen & sgGeladen)) && !ausSicherung &&
+  const bool ausSicherung = ausSzenario && geladen && VorschauPfad == Sicherung.Pfad;
+  if ((!ausSzenario || geladen) && !ausSicherung &&
       UngesicherteAenderungen(Daten.Programm, Daten.KV) && !UngespeichertKlaeren())
     return;
+  // Read again: saving first previews the chosen scenario anew.
   if (ausSzenario && !(Daten.Szenario.Geladen & sgGeladen)) {
     // A random map from hidden fields is not what the user asked for.
     if (ListView2->currentItem() && ListView2->currentItem()->isSelected())
@@ -595,8 +596,8 @@ void THauptFormular::SpeedButton6Click() {
     Daten.KV.Karte = std::move(neu.Karte);
     Daten.KV.Zufall = neu.Zufall;
   }
-  Dateiname = ausSzenario && !ausSicherung ? QString::fromStdString(Grundname(VorschauPfad))
-                                           : QString();
+  Dateiname =
+      ausSzenario && !ausSicherung ? QString::fromStdString(Grundname(VorschauPfad)) : QString();
   AufInsFeld();
   // The map of the recovery copy is saved nowhere yet.
   if (ausSicherung) GesichertVergessen(Daten.Programm);
@@ -733,8 +734,8 @@ QString THauptFormular::Kartenname() const {
 
 void THauptFormular::SicherungPruefen() {
   using namespace std::chrono;
-  const auto jetzt =
-      static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+  const auto jetzt = static_cast<uint32_t>(
+      duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
   SicherungTakt(Sicherung, Daten.KV, UngesicherteAenderungen(Daten.Programm, Daten.KV), jetzt,
                 [this] { return Szenariotexte(); });
   if (GLForm) GLForm->TitelAktualisieren();
@@ -775,9 +776,9 @@ void THauptFormular::WiederherstellungAnbieten() {
 }
 
 void THauptFormular::LeseBenutzerIni() {
-  VerlaufsbudgetSetzen(Daten.Programm, static_cast<std::size_t>(VerlaufsspeicherLesen(
-                                           BenutzerIniPfad(Daten.Programm.Pfad)))
-                                           << 20);
+  VerlaufsbudgetSetzen(
+      Daten.Programm,
+      static_cast<std::size_t>(VerlaufsspeicherLesen(BenutzerIniPfad(Daten.Programm.Pfad))) << 20);
   const TBenutzerDaten d = BenutzerDatenLesen(BenutzerIniPfad(Daten.Programm.Pfad));
   Edit6->setText(AusLatin1(d.Autor));
   Edit7->setText(AusLatin1(d.Epost));

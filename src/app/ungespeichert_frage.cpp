@@ -24,8 +24,9 @@ TUngespeichertWahl UngespeichertFragen(QWidget* eltern, uint8_t sprache, const Q
   QPushButton* verwerfen = frage.addButton(
       Wahl(sprache, "\xC4nderungen verwerfen", "Discard changes"), QMessageBox::DestructiveRole);
   QPushButton* zurueck = frage.addButton(QMessageBox::Cancel);
-  zurueck->setText(Wahl(sprache, "Zur\xFC"
-                                 "ck",
+  zurueck->setText(Wahl(sprache,
+                        "Zur\xFC"
+                        "ck",
                         "Back"));
   frage.setDefaultButton(speichern);
   frage.setEscapeButton(zurueck);

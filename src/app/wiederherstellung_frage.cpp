@@ -23,11 +23,11 @@ TWiederherstellWahl WiederherstellungFragen(QWidget* eltern, uint8_t sprache, co
            "there. Bring it back?")
           .arg(datum),
       QMessageBox::NoButton, eltern);
-  QPushButton* holen =
-      frage.addButton(Wahl(sprache, "Zur\xFC"
-                                    "ckholen",
-                           "Bring back"),
-                      QMessageBox::AcceptRole);
+  QPushButton* holen = frage.addButton(Wahl(sprache,
+                                            "Zur\xFC"
+                                            "ckholen",
+                                            "Bring back"),
+                                       QMessageBox::AcceptRole);
   QPushButton* verwerfen =
       frage.addButton(Wahl(sprache, "Verwerfen", "Discard"), QMessageBox::DestructiveRole);
   frage.setDefaultButton(holen);

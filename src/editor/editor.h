@@ -1,5 +1,6 @@
 #pragma once
-// The editor core in one include: state, regions, mouse, keys, timer, tools, memory slots and history.
+// The editor core in one include: state, regions, mouse, keys, timer, tools, memory slots and
+// history.
 #include "editor/abbilder.h"
 #include "editor/aufbau.h"
 #include "editor/bildbereiche.h"

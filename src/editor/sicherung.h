@@ -14,9 +14,9 @@
 #include "model/spiel.h"
 
 struct TSicherung {
-  std::string Pfad;           // the recovery file
-  uint32_t Ruhe = 10000;      // milliseconds after the last change
-  uint32_t Abstand = 120000;  // at most this long between copies while changes go on
+  std::string Pfad;          // the recovery file
+  uint32_t Ruhe = 10000;     // milliseconds after the last change
+  uint32_t Abstand = 120000; // at most this long between copies while changes go on
   // The map as last looked at, and since when it has changes that no copy holds.
   TKarte Gesehen;
   uint32_t LetzteAenderung = 0;

@@ -76,11 +76,10 @@ bool Verlaufsschritt(TEditor& e, bool zurueck) {
                          (art < Schrittartanzahl ? Schrittnamen[art][sprache] : ""));
     return true;
   }
-  static const char* const Nichts[2][2] = {
-      {"Nichts mehr r\xFC"
-       "ckg\xE4ngig zu machen",
-       "Nothing left to undo"},
-      {"Nichts mehr zu wiederholen", "Nothing left to redo"}};
+  static const char* const Nichts[2][2] = {{"Nichts mehr r\xFC"
+                                            "ckg\xE4ngig zu machen",
+                                            "Nothing left to undo"},
+                                           {"Nichts mehr zu wiederholen", "Nothing left to redo"}};
   MeldungSetzen(e, Nichts[zurueck ? 0 : 1][sprache]);
   return false;
 }

@@ -45,8 +45,8 @@ bool UebrigesGleich(const TKV& a, const TKV& b) {
   };
   const auto zufallGleich = [](const TSpielZufall& x, const TSpielZufall& y) {
     return x.Vorne == y.Vorne && x.Hinten == y.Hinten && x.Generator.Saat == y.Generator.Saat &&
-           x.Generator.Faktor == y.Generator.Faktor &&
-           x.Generator.Summand == y.Generator.Summand && x.Generator.Modul == y.Generator.Modul;
+           x.Generator.Faktor == y.Generator.Faktor && x.Generator.Summand == y.Generator.Summand &&
+           x.Generator.Modul == y.Generator.Modul;
   };
   return standGleich(a.Stand, b.Stand) && zufallGleich(a.Zufall, b.Zufall) &&
          a.Einstellungen.Bytes == b.Einstellungen.Bytes && a.Spieler == b.Spieler &&
@@ -59,8 +59,7 @@ bool UebrigesGleich(const TKV& a, const TKV& b) {
 std::size_t Eigenes(const TKarte& a, const TKarte& b) {
   if (FelderGeteilt(a, b)) return 0;
   std::size_t summe = KartentabelleGroesse(a);
-  const bool gleichGross =
-      FelderBreite(a) == FelderBreite(b) && FelderHoehe(a) == FelderHoehe(b);
+  const bool gleichGross = FelderBreite(a) == FelderBreite(b) && FelderHoehe(a) == FelderHoehe(b);
   const int32_t bloecke = BloeckeBreite(a) * BloeckeHoehe(a);
   if (gleichGross) {
     for (int32_t n : GeaenderteBloecke(a, b))
@@ -107,7 +106,7 @@ bool SchrittBilden(TVerlaufsschritt& s, TKV&& anfang, const TKV& jetzt) {
   // whole: that costs one table more, and undoing it swaps a table instead of putting back
   // every block one by one.
   if (s.Bloecke.size() * 4 > static_cast<std::size_t>(BloeckeBreite(jetzt.Karte)) *
-                                  static_cast<std::size_t>(BloeckeHoehe(jetzt.Karte))) {
+                                 static_cast<std::size_t>(BloeckeHoehe(jetzt.Karte))) {
     GanzBilden(s, std::move(anfang), jetzt);
     return true;
   }

@@ -25,7 +25,8 @@ void Zeittakt(TEditor& e) {
   TProgramm& programm = e.Programm;
   // A stroke whose release was lost (the window hidden, the button let go outside) ends once
   // the button is up.
-  if (AktionOffen(programm) && !(e.Umgebung.LinkeTasteGedrueckt && e.Umgebung.LinkeTasteGedrueckt()))
+  if (AktionOffen(programm) &&
+      !(e.Umgebung.LinkeTasteGedrueckt && e.Umgebung.LinkeTasteGedrueckt()))
     AktionBeenden(e);
   programm.Bildmarke += Zeitgeberintervall;
   const TPunkt maus = programm.Maus.Ort;

@@ -444,7 +444,8 @@ namespace {
 
 bool BlockLeer(const TBlock& b) {
   return b.Zustaende.empty() && b.Spielwerte.empty() &&
-         std::all_of(std::begin(b.Gelaende), std::end(b.Gelaende), [](uint8_t g) { return g == 0; });
+         std::all_of(std::begin(b.Gelaende), std::end(b.Gelaende),
+                     [](uint8_t g) { return g == 0; });
 }
 
 bool SpielwerteGleich(const TSpielwerte& a, const TSpielwerte& b) {

@@ -19,8 +19,9 @@ const char* const Hilfezeile2[2] = {
     "Press 0-9 to copy to clipboard, press Strg+0-9 to load from clipboard"};
 const char* const Hilfezeile3[2] = {"G:Gitter, K:Koordination, U:\xDC"
                                     "bersicht, Z:R\xFC"
-                                    "ckg\xE4ngig",
-                                    "G:Grid, K:Coordinates, U:Overview, Z:Undo"};
+                                    "ckg\xE4ngig, Strg+Y/Strg+Umschalt+Z:Wiederholen",
+                                    "G:Grid, K:Coordinates, U:Overview, Z:Undo, "
+                                    "Ctrl+Y/Ctrl+Shift+Z:Redo"};
 
 } // namespace
 
