@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -79,17 +80,28 @@ bool SicherungTakt(TSicherung& s, const TKV& kv, bool ungesichert, uint32_t jetz
   s.Kopiert = kv.Karte;
   s.KopiertGueltig = true;
   s.Offen = false;
-  s.Arbeit = std::async(std::launch::async,
-                        [kopie = std::move(kopie), t = std::move(t), pfad = s.Pfad]() mutable {
-                          TSzenario szenario;
-                          const bool umgewandelt = SzenarioAusKarte(szenario, kopie);
-                          // The blocks go as soon as the cells are in the record.
-                          kopie = TKV{};
-                          if (!umgewandelt) return false;
-                          for (std::size_t i = 0; i < t.size(); ++i)
-                            szenario.Texte[i] = std::move(t[i]);
-                          return SzenarioSpeichern(szenario, pfad);
-                        });
+  try {
+    s.Arbeit = std::async(std::launch::async,
+                          [kopie = std::move(kopie), t = std::move(t), pfad = s.Pfad]() mutable {
+                            try {
+                              TSzenario szenario;
+                              const bool umgewandelt = SzenarioAusKarte(szenario, kopie);
+                              // The blocks go as soon as the cells are in the record.
+                              kopie = TKV{};
+                              if (!umgewandelt) return false;
+                              for (std::size_t i = 0; i < t.size(); ++i)
+                                szenario.Texte[i] = std::move(t[i]);
+                              return SzenarioSpeichern(szenario, pfad);
+                            } catch (const std::exception&) {
+                              // Out of memory: no copy this time, the map itself is untouched.
+                              return false;
+                            }
+                          });
+  } catch (const std::system_error&) {
+    // No thread to be had now: tried again after the next rest.
+    s.KopiertGueltig = false;
+    return false;
+  }
   return true;
 }
 

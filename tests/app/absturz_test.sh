@@ -76,6 +76,9 @@ if [ "${1:-}" = innen ]; then
   bild "$tmp/leer.vdz" "$tmp/leer.png"
   cmp -s "$tmp/erwartet.png" "$tmp/leer.png" && scheitern "the clicks painted nothing"
 
+  titel=$(xdotool getwindowname "$editor")
+  [ "$titel" = "Vandor Editor *" ] || scheitern "title \"$titel\" does not show the unsaved changes"
+
   # The copy follows the painting within a moment; then the program dies.
   i=0
   until [ -s "$kopie" ] && bild "$kopie" "$tmp/kopie.png" && cmp -s "$tmp/kopie.png" "$tmp/erwartet.png"; do
