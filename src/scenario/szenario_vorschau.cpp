@@ -254,15 +254,16 @@ struct TVorschauMaler {
   TMasse Masse;
   TAchse Ax, Ay;
   TKlassen Kx, Ky;
-  std::vector<int32_t> Zeile;   // per display row: the cell row it shows, or -1
-  std::vector<int32_t> Letzter; // per class of markers: the last marker in it, or -1
+  std::vector<int32_t> Zeile; // per display row: the cell row it shows, or -1
+  // Per class of markers: the last marker in it, or -1; made with the first marker (at the
+  // largest sizes it is the biggest part of the picture's memory).
+  std::vector<int32_t> Letzter;
   std::array<TFarbe, 256> Farben = Gelaendefarben();
 
   // A picture of at least one pixel has m >= 1 and s >= 1.
   TVorschauMaler(TRgbaBild& bild, const TMasse& masse, int64_t zb, int64_t zh)
       : Bild(bild), Masse(masse), Ax(masse.BildBreite(), zb), Ay(masse.BildHoehe(), zh),
-        Kx(Ax, masse), Ky(Ay, masse), Zeile(zh),
-        Letzter(Kx.Spannen.size() * Ky.Spannen.size(), -1) {
+        Kx(Ax, masse), Ky(Ay, masse), Zeile(zh) {
     SchwarzAnlegen(bild, zb, zh);
     for (int64_t dy = 0; dy < zh; ++dy) {
       const int64_t y = Ay.Quelle(dy) - masse.Rand;
@@ -289,7 +290,9 @@ struct TVorschauMaler {
   // One pass over the markers keeps the last of each class; only those are painted.
   void Startpunkt(int32_t i, const TPunkt& ort) {
     const int32_t cx = Kx.Von(ort.x), cy = Ky.Von(ort.y);
-    if (cx >= 0 && cy >= 0) Letzter[cx * Ky.Spannen.size() + cy] = i;
+    if (cx < 0 || cy < 0) return;
+    if (Letzter.empty()) Letzter.assign(Kx.Spannen.size() * Ky.Spannen.size(), -1);
+    Letzter[cx * Ky.Spannen.size() + cy] = i;
   }
 
   void Fertig() {
