@@ -139,7 +139,11 @@ env -u DISPLAY "$prefix/bin/vandor-editor" --unbekannt >/dev/null 2>"$tmp/ausgab
 
 if command -v xvfb-run >/dev/null; then
   # Started, given time to come up, then ended by SIGTERM: a clean end, exit code 0.
-  xvfb-run -a timeout --preserve-status -s TERM 6 "$prefix/bin/vandor-editor" \
+  # Built with the sanitizers, the leak check stays off for the window, as for the window tests:
+  # Mesa's GLX driver leaves a block whose stack ends in the unloaded driver, which no
+  # suppression can name (with full stacks it is suppressed). The address checks stay on.
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+    xvfb-run -a timeout --preserve-status -s TERM 6 "$prefix/bin/vandor-editor" \
     >"$tmp/editor.log" 2>&1
   rc=$?
   [ $rc -eq 0 ] || { cat "$tmp/editor.log"; scheitern "vandor-editor ended with $rc"; }
