@@ -1,6 +1,7 @@
 // Timing and peak memory of the scenario list's overview picture on the largest map (9 999 x 9 999
 // cells): plain, with 1 000 000 start positions on one cell and on distinct cells. The dialog's
-// picture (145 x 145) and the full-size one are shown, and a preview of a saved file from disk.
+// picture (145 x 145) and the full-size one are shown, a preview of a saved file from disk, and
+// the thumbnail drawn straight from that file.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -96,6 +97,13 @@ int main() {
     TRgbaBild bild;
     TMessung m("load + preview 145 of the saved file (one cell)");
     m.Ende(SzenarioLaden(kv, s, datei) && ErzeugeVorschau(bild, s, false, 145));
+  }
+  for (const int32_t seite : {256, 1024}) {
+    // The thumbnailer: the picture drawn while the file is inflated, nothing of the map kept.
+    TRgbaBild bild;
+    const std::string name = "thumbnail " + std::to_string(seite) + " of the saved file";
+    TMessung m(name.c_str());
+    m.Ende(DateiVorschau(bild, datei, seite, true));
   }
   std::filesystem::remove_all(ordner);
   return 0;

@@ -8,14 +8,19 @@
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "app/beenden.h"
+#include "app/befehlszeile.h"
 #include "app/gl_form.h"
 #include "app/haupt_formular.h"
 #include "app/programmdaten.h"
 #include "editor/start.h"
 
 int main(int argc, char** argv) {
+  // --help and --version need no screen; a wrong call ends here.
+  if (const std::optional<int> ende = BefehlszeileBeantworten(argc, argv, std::cout, std::cerr))
+    return *ende;
   QApplication anwendung(argc, argv);
   QApplication::setApplicationName("Editor");
   // Before anything is on disk: a signal from now on waits for the event loop.

@@ -86,14 +86,37 @@ template <class TSchreiben> bool BildSchreiben(const TSzenario& s, TSchreiben&& 
   return true;
 }
 
+// The cells column by column and the start positions one by one to the leser; what the image
+// lacks at its end arrives as zeros, as it would stay in an emptied record.
+template <class TLesen>
+void WeiterReichen(TSzenario& s, TLesen& lesen, const TSzenarioLeser& leser) {
+  const int32_t breite = s.Kartenwerte[0], hoehe = s.Kartenwerte[1], anzahl = s.Kartenwerte[2];
+  if (leser.Kopf) leser.Kopf(s);
+  if (breite > 0 && hoehe > 0) {
+    std::vector<uint8_t> spalte(static_cast<std::size_t>(hoehe));
+    for (int32_t x = 0; x < breite; ++x) {
+      const std::size_t gelesen = lesen(spalte.data(), spalte.size());
+      if (gelesen < spalte.size()) std::fill(spalte.begin() + gelesen, spalte.end(), 0);
+      if (leser.Spalte) leser.Spalte(x, spalte.data());
+    }
+  }
+  uint8_t punkt[Startpunktgroesse];
+  for (int32_t i = 0; i < anzahl; ++i) {
+    std::memset(punkt, 0, sizeof punkt);
+    lesen(punkt, sizeof punkt);
+    if (leser.Startpunkt) leser.Startpunkt(i, TPunkt{ZahlLesen(punkt), ZahlLesen(punkt + 4)});
+  }
+}
+
 enum class TBildFehler { Keiner, Negativ, ZuGross };
 
 // Reads the image through lesen(ziel, laenge) -> bytes read (fewer at the end). Whatever the
 // image lacks at its end stays as emptied; the map values keep what they held. Sizes are checked
 // before anything is allocated for them.
+// With a leser the cells and start positions go to it instead of into s.
 template <class TLesen>
 TBildFehler BildLesen(TSzenario& s, TLesen&& lesen, int32_t hoechstseite,
-                      int32_t hoechstStartpunkte) {
+                      int32_t hoechstStartpunkte, const TSzenarioLeser* leser = nullptr) {
   SzenarioLeeren(s);
   uint8_t feld[Textfeld];
   for (TText& text : s.Texte) {
@@ -116,6 +139,10 @@ TBildFehler BildLesen(TSzenario& s, TLesen&& lesen, int32_t hoechstseite,
   if (breite < 0 || hoehe < 0 || anzahl < 0) return TBildFehler::Negativ;
   if (breite > hoechstseite || hoehe > hoechstseite || anzahl > hoechstStartpunkte)
     return TBildFehler::ZuGross;
+  if (leser) {
+    WeiterReichen(s, lesen, *leser);
+    return TBildFehler::Keiner;
+  }
   if (breite > 0 && hoehe > 0) {
     s.Zellen.Breite = breite;
     s.Zellen.Hoehe = hoehe;
@@ -156,12 +183,12 @@ void Verwerfen(TSzenario& s) {
 
 // Reads the image from the stream q into s. Empty on success, else why not.
 std::string StromLesen(TSzenario& s, TEntpackstrom& q, int32_t hoechstseite,
-                       int32_t hoechstStartpunkte) {
+                       int32_t hoechstStartpunkte, const TSzenarioLeser* leser = nullptr) {
   SzenarioLeeren(s);
   if (!q.Bereit) return "not enough memory";
   const TBildFehler f = BildLesen(
       s, [&](uint8_t* ziel, std::size_t laenge) { return q.Lesen(ziel, laenge); }, hoechstseite,
-      hoechstStartpunkte);
+      hoechstStartpunkte, leser);
   std::string grund;
   if (f != TBildFehler::Keiner) grund = BildFehlerText(f, s, hoechstseite, hoechstStartpunkte);
   if (grund.empty()) {
@@ -175,6 +202,38 @@ std::string StromLesen(TSzenario& s, TEntpackstrom& q, int32_t hoechstseite,
     grund = "not a scenario file (not a zlib stream, or damaged)";
   if (!grund.empty()) Verwerfen(s);
   return grund;
+}
+
+// Runs vorher, opens the file at pfad and hands its stream to lesen, which returns why it failed
+// (empty when it did not). A missing file, a folder and a failed read are told in grund as well.
+bool DateiLesen(const std::string& pfad, std::string* grund, const std::function<void()>& vorher,
+                const std::function<std::string(TEntpackstrom&)>& lesen) {
+  std::string warum;
+  int fd = -1;
+  try {
+    vorher();
+    fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0) {
+      warum = std::strerror(errno);
+    } else if (::fstat(fd, &info) != 0) {
+      warum = std::string("cannot be read: ") + std::strerror(errno);
+    } else if (S_ISDIR(info.st_mode)) {
+      warum = "is a folder, not a scenario file";
+    } else {
+      TEntpackstrom q;
+      q.Fd = fd;
+      warum = lesen(q);
+    }
+  } catch (const std::bad_alloc&) {
+    warum = "not enough memory";
+  } catch (const std::exception& e) {
+    warum = e.what();
+  }
+  if (fd >= 0) ::close(fd);
+  if (warum.empty()) return true;
+  if (grund) *grund = warum;
+  return false;
 }
 
 } // namespace
@@ -239,32 +298,24 @@ bool SzenarioSpeichern(const TSzenario& s, const std::string& pfad, std::string*
 }
 
 bool SzenarioLaden(TKV& kv, TSzenario& s, const std::string& pfad, std::string* grund) {
-  std::string warum;
-  int fd = -1;
-  try {
-    SpielZuruecksetzen(kv);
-    SzenarioLeeren(s);
-    fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    if (fd < 0) {
-      warum = std::strerror(errno);
-    } else if (::fstat(fd, &info) != 0) {
-      warum = std::string("cannot be read: ") + std::strerror(errno);
-    } else if (S_ISDIR(info.st_mode)) {
-      warum = "is a folder, not a scenario file";
-    } else {
-      TEntpackstrom q;
-      q.Fd = fd;
-      warum = StromLesen(s, q, SzenarioHoechstseite, SzenarioHoechstStartpunkte);
-    }
-  } catch (const std::bad_alloc&) {
-    warum = "not enough memory";
-  } catch (const std::exception& e) {
-    warum = e.what();
-  }
-  if (fd >= 0) ::close(fd);
-  if (warum.empty()) return true;
-  Verwerfen(s);
-  if (grund) *grund = warum;
-  return false;
+  const bool gut = DateiLesen(
+      pfad, grund,
+      [&] {
+        SpielZuruecksetzen(kv);
+        SzenarioLeeren(s);
+      },
+      [&](TEntpackstrom& q) {
+        return StromLesen(s, q, SzenarioHoechstseite, SzenarioHoechstStartpunkte);
+      });
+  if (!gut) Verwerfen(s);
+  return gut;
+}
+
+bool SzenarioDurchlesen(const std::string& pfad, const TSzenarioLeser& leser, std::string* grund) {
+  TSzenario s;
+  return DateiLesen(
+      pfad, grund, [] {},
+      [&](TEntpackstrom& q) {
+        return StromLesen(s, q, SzenarioHoechstseite, SzenarioHoechstStartpunkte, &leser);
+      });
 }

@@ -3,6 +3,7 @@
 // start positions by player). Reading inflates straight into the record and writes nothing;
 // saving deflates the image straight into an unnamed file that replaces the target in one step.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,3 +40,17 @@ bool SzenarioSpeichern(const TSzenario& s, const std::string& pfad, std::string*
 // unreadable, damaged, negative or oversized file clears it and returns false, and grund (when
 // given) says why, in English.
 bool SzenarioLaden(TKV& kv, TSzenario& s, const std::string& pfad, std::string* grund = nullptr);
+
+// What SzenarioDurchlesen hands on while it inflates a file: the record with its texts and map
+// values, sizes checked (cells and start positions left empty); then every column of cells, x
+// from 0 up, Hoehe bytes each; then every start position in player order.
+struct TSzenarioLeser {
+  std::function<void(const TSzenario& kopf)> Kopf;
+  std::function<void(int32_t x, const uint8_t* gelaende)> Spalte;
+  std::function<void(int32_t spieler, const TPunkt& ort)> Startpunkt;
+};
+// Reads the file at pfad with the checks and reasons of SzenarioLaden, but keeps neither cells
+// nor start positions: pictures of the largest maps need no copy of the map. True when the whole
+// file was read and is sound; the reader may have been handed parts of a file found damaged later.
+bool SzenarioDurchlesen(const std::string& pfad, const TSzenarioLeser& leser,
+                        std::string* grund = nullptr);

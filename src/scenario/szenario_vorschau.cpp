@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <deque>
 #include <exception>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "base/sprachtext.h"
@@ -230,9 +232,10 @@ struct TKlassen {
 };
 
 // The display size of a breite x hoehe picture shrunk to fit hoechstseite with the proportions
-// kept; a picture that fits already keeps its size.
-void Zielgroesse(int64_t breite, int64_t hoehe, int64_t seite, int64_t& zb, int64_t& zh) {
-  if (breite <= seite && hoehe <= seite) {
+// kept; a picture that fits already keeps its size unless it is to be enlarged.
+void Zielgroesse(int64_t breite, int64_t hoehe, int64_t seite, bool vergroessern, int64_t& zb,
+                 int64_t& zh) {
+  if (!vergroessern && breite <= seite && hoehe <= seite) {
     zb = breite;
     zh = hoehe;
   } else if (seite * breite / hoehe <= seite) {
@@ -243,6 +246,72 @@ void Zielgroesse(int64_t breite, int64_t hoehe, int64_t seite, int64_t& zb, int6
     zh = std::max<int64_t>(seite * hoehe / breite, 1);
   }
 }
+
+// The reduced picture drawn piece by piece, in the order a scenario file holds it: the cells
+// column by column, then the start positions, then Fertig paints the markers that show.
+struct TVorschauMaler {
+  TRgbaBild& Bild;
+  TMasse Masse;
+  TAchse Ax, Ay;
+  TKlassen Kx, Ky;
+  std::vector<int32_t> Zeile; // per display row: the cell row it shows, or -1
+  // Per class of markers: the last marker in it, or -1; made with the first marker (at the
+  // largest sizes it is the biggest part of the picture's memory).
+  std::vector<int32_t> Letzter;
+  std::array<TFarbe, 256> Farben = Gelaendefarben();
+
+  // A picture of at least one pixel has m >= 1 and s >= 1.
+  TVorschauMaler(TRgbaBild& bild, const TMasse& masse, int64_t zb, int64_t zh)
+      : Bild(bild), Masse(masse), Ax(masse.BildBreite(), zb), Ay(masse.BildHoehe(), zh),
+        Kx(Ax, masse), Ky(Ay, masse), Zeile(zh) {
+    SchwarzAnlegen(bild, zb, zh);
+    for (int64_t dy = 0; dy < zh; ++dy) {
+      const int64_t y = Ay.Quelle(dy) - masse.Rand;
+      Zeile[dy] = y >= 0 && y < masse.Hoehe ? static_cast<int32_t>(y) : -1;
+    }
+  }
+
+  // Cell column x, hoehe cells of it (a damaged record may hold fewer than the map's height).
+  void Spalte(int64_t x, const uint8_t* gelaende, int64_t hoehe) {
+    const int64_t bis = Ax.Bei(x + Masse.Rand + 1);
+    for (int64_t dx = Ax.Bei(x + Masse.Rand); dx < bis; ++dx) {
+      uint8_t* p = Bild.Pixel.data() + static_cast<std::size_t>(dx) * 4;
+      for (std::size_t dy = 0; dy < Zeile.size();
+           ++dy, p += static_cast<std::size_t>(Bild.Breite) * 4) {
+        if (Zeile[dy] < 0 || Zeile[dy] >= hoehe) continue;
+        const TFarbe& f = Farben[gelaende[Zeile[dy]]];
+        p[0] = f[0];
+        p[1] = f[1];
+        p[2] = f[2];
+      }
+    }
+  }
+
+  // One pass over the markers keeps the last of each class; only those are painted.
+  void Startpunkt(int32_t i, const TPunkt& ort) {
+    const int32_t cx = Kx.Von(ort.x), cy = Ky.Von(ort.y);
+    if (cx < 0 || cy < 0) return;
+    if (Letzter.empty()) Letzter.assign(Kx.Spannen.size() * Ky.Spannen.size(), -1);
+    Letzter[cx * Ky.Spannen.size() + cy] = i;
+  }
+
+  void Fertig() {
+    const std::size_t ny = Ky.Spannen.size();
+    std::vector<std::pair<int32_t, std::size_t>> malen; // marker, class
+    for (std::size_t k = 0; k < Letzter.size(); ++k)
+      if (Letzter[k] >= 0) malen.push_back({Letzter[k], k});
+    std::sort(malen.begin(), malen.end());
+
+    const TFarbe weiss{255, 255, 255};
+    for (const auto& [i, k] : malen) {
+      const TSpanne& sx = Kx.Spannen[k / ny];
+      const TSpanne& sy = Ky.Spannen[k % ny];
+      if (Masse.Halb > 1) RechteckFuellen(Bild, sx.Von, sy.Von, sx.Bis, sy.Bis, weiss);
+      RechteckFuellen(Bild, sx.InnenVon, sy.InnenVon, sx.InnenBis, sy.InnenBis,
+                      FarbeVon(Spielerfarben[i % Spielerfarbenanzahl]));
+    }
+  }
+};
 
 } // namespace
 
@@ -327,63 +396,61 @@ bool ErzeugeVorschau(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte,
   TMasse masse;
   if (!MasseVon(s, masse) || hoechstseite < 1) return false;
   try {
-    int64_t zb = 0, zh = 0;
     if (masse.BildBreite() == 0 || masse.BildHoehe() == 0) {
       SchwarzAnlegen(bild, masse.BildBreite(), masse.BildHoehe());
       return true;
     }
-    // A picture of at least one pixel has m >= 1 and s >= 1.
-    Zielgroesse(masse.BildBreite(), masse.BildHoehe(), hoechstseite, zb, zh);
-    SchwarzAnlegen(bild, zb, zh);
-    const TAchse ax(masse.BildBreite(), zb), ay(masse.BildHoehe(), zh);
-    const int64_t m = masse.Rand;
-
+    int64_t zb = 0, zh = 0;
+    Zielgroesse(masse.BildBreite(), masse.BildHoehe(), hoechstseite, false, zb, zh);
+    TVorschauMaler maler(bild, masse, zb, zh);
     const TSzenarioFelder& z = s.Zellen;
     if (!nurStartpunkte && ZellenVollstaendig(z)) {
-      const std::array<TFarbe, 256> farben = Gelaendefarben();
       const int64_t breite = std::min<int64_t>(masse.Breite, z.Breite);
       const int64_t hoehe = std::min<int64_t>(masse.Hoehe, z.Hoehe);
-      for (int64_t dx = 0; dx < zb; ++dx) {
-        const int64_t x = ax.Quelle(dx) - m;
-        if (x < 0 || x >= breite) continue;
-        for (int64_t dy = 0; dy < zh; ++dy) {
-          const int64_t y = ay.Quelle(dy) - m;
-          if (y < 0 || y >= hoehe) continue;
-          const TFarbe& f = farben[z.Gelaende[static_cast<std::size_t>(x) * z.Hoehe + y]];
-          uint8_t* p = bild.Pixel.data() + (static_cast<std::size_t>(dy) * zb + dx) * 4;
-          p[0] = f[0];
-          p[1] = f[1];
-          p[2] = f[2];
-        }
-      }
+      for (int64_t x = 0; x < breite; ++x)
+        maler.Spalte(x, z.Gelaende.data() + static_cast<std::size_t>(x) * z.Hoehe, hoehe);
     }
-
-    // One pass over the markers keeps the last of each class; only those are painted.
-    const TKlassen kx(ax, masse), ky(ay, masse);
-    const std::size_t ny = ky.Spannen.size();
     // Start positions are counted in 32 bits in every file and record.
-    std::vector<int32_t> letzter(kx.Spannen.size() * ny, -1);
     const std::size_t anzahl = std::min<std::size_t>(s.Startpunkte.size(), INT32_MAX);
-    for (std::size_t i = 0; i < anzahl; ++i) {
-      const int32_t cx = kx.Von(s.Startpunkte[i].x), cy = ky.Von(s.Startpunkte[i].y);
-      if (cx >= 0 && cy >= 0) letzter[cx * ny + cy] = static_cast<int32_t>(i);
-    }
-    std::vector<std::pair<int32_t, std::size_t>> malen; // marker, class
-    for (std::size_t k = 0; k < letzter.size(); ++k)
-      if (letzter[k] >= 0) malen.push_back({letzter[k], k});
-    std::sort(malen.begin(), malen.end());
-
-    const TFarbe weiss{255, 255, 255};
-    for (const auto& [i, k] : malen) {
-      const TSpanne& sx = kx.Spannen[k / ny];
-      const TSpanne& sy = ky.Spannen[k % ny];
-      if (masse.Halb > 1) RechteckFuellen(bild, sx.Von, sy.Von, sx.Bis, sy.Bis, weiss);
-      RechteckFuellen(bild, sx.InnenVon, sy.InnenVon, sx.InnenBis, sy.InnenBis,
-                      FarbeVon(Spielerfarben[i % Spielerfarbenanzahl]));
-    }
+    for (std::size_t i = 0; i < anzahl; ++i)
+      maler.Startpunkt(static_cast<int32_t>(i), s.Startpunkte[i]);
+    maler.Fertig();
   } catch (const std::exception&) {
     bild = TRgbaBild{};
     return false;
   }
   return true;
+}
+
+bool DateiVorschau(TRgbaBild& bild, const std::string& pfad, int32_t hoechstseite,
+                   bool vergroessern, std::string* grund) {
+  bild = TRgbaBild{};
+  if (hoechstseite < 1) {
+    if (grund) *grund = "the picture must have at least one pixel";
+    return false;
+  }
+  std::optional<TVorschauMaler> maler;
+  TSzenarioLeser leser;
+  leser.Kopf = [&](const TSzenario& kopf) {
+    TMasse masse{};
+    if (!MasseVon(kopf, masse)) throw std::length_error("a map larger than any scenario file's");
+    int64_t zb = 0, zh = 0;
+    Zielgroesse(masse.BildBreite(), masse.BildHoehe(), hoechstseite, vergroessern, zb, zh);
+    maler.emplace(bild, masse, zb, zh);
+  };
+  leser.Spalte = [&](int32_t x, const uint8_t* gelaende) {
+    maler->Spalte(x, gelaende, maler->Masse.Hoehe);
+  };
+  leser.Startpunkt = [&](int32_t i, const TPunkt& ort) { maler->Startpunkt(i, ort); };
+  bool gut = SzenarioDurchlesen(pfad, leser, grund) && maler;
+  if (gut) {
+    try {
+      maler->Fertig();
+    } catch (const std::exception&) {
+      if (grund) *grund = "not enough memory";
+      gut = false;
+    }
+  }
+  if (!gut) bild = TRgbaBild{};
+  return gut;
 }

@@ -2,6 +2,7 @@
 // What the scenario list shows of a scenario: its details lines and its overview picture.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "base/text.h"
@@ -45,3 +46,11 @@ bool ErzeugeUebersicht(TPalettenBild& bild, const TSzenario& s, bool nurStartpun
 // square of hoechstseite.
 bool ErzeugeVorschau(TRgbaBild& bild, const TSzenario& s, bool nurStartpunkte,
                      int32_t hoechstseite);
+
+// The picture of ErzeugeVorschau straight from the scenario file at pfad, drawn while the file is
+// inflated: neither the map nor a full-size picture is ever held, so the largest map needs a few
+// MB besides the picture. With vergroessern a smaller picture is enlarged as well, its longer
+// side becoming hoechstseite. False (bild empty) when the file is missing, unreadable or damaged,
+// with grund telling why as SzenarioLaden does, or when memory runs out.
+bool DateiVorschau(TRgbaBild& bild, const std::string& pfad, int32_t hoechstseite,
+                   bool vergroessern, std::string* grund = nullptr);

@@ -2,6 +2,9 @@
 // mouse positions into what the editor core expects.
 #include <QtTest>
 
+#include <sstream>
+
+#include "app/befehlszeile.h"
 #include "app/benutzer_ini.h"
 #include "app/eingabe.h"
 #include "app/ini_datei.h"
@@ -29,6 +32,7 @@ private slots:
   void zahlenblockUndPfeile();
   void umschaltzustand();
   void logischePunkte();
+  void befehlszeile();
 };
 
 void GrundlagenTest::ersterLaufOhneDatei() {
@@ -217,6 +221,39 @@ void GrundlagenTest::logischePunkte() {
   // Outside the client area (a drag beyond the edge) toward zero, never past it.
   QVERIFY((LogischerPunkt(-1, -3, 640, 480) == TPunkt{-2, -7}));
   QVERIFY((LogischerPunkt(10, 10, 0, 0) == TPunkt{0, 0}));
+}
+
+// Qt's options and file names start the program; only the editor's own options end it at once.
+void GrundlagenTest::befehlszeile() {
+  const QByteArray sprache = qgetenv("LC_ALL");
+  qputenv("LC_ALL", "C");
+  const auto antwort = [](std::initializer_list<const char*> argumente, std::string* text) {
+    std::vector<const char*> argv{"vandor-editor"};
+    argv.insert(argv.end(), argumente);
+    std::ostringstream aus, fehler;
+    const std::optional<int> ende =
+        BefehlszeileBeantworten(static_cast<int>(argv.size()), argv.data(), aus, fehler);
+    if (text) *text = aus.str() + fehler.str();
+    return ende ? *ende : -1;
+  };
+  std::string text;
+  QCOMPARE(antwort({}, nullptr), -1);
+  QCOMPARE(antwort({"Karte.vdz", "-platform", "offscreen", "-style=fusion", "--reverse"}, nullptr),
+           -1);
+  // The value of a Qt option and everything after "--" are never taken as options.
+  QCOMPARE(antwort({"-style", "--help"}, nullptr), -1);
+  QCOMPARE(antwort({"--", "-seltsam.vdz", "--version"}, nullptr), -1);
+  QCOMPARE(antwort({"Karte.vdz", "--help"}, &text), 0);
+  QVERIFY(text.rfind("usage: vandor-editor", 0) == 0);
+  QCOMPARE(antwort({"-V"}, &text), 0);
+  QCOMPARE(text, std::string("vandor-editor " VANDOR_FASSUNG "\n"));
+  QCOMPARE(antwort({"--zoom", "--help"}, &text), 2);
+  QVERIFY(text.find("unknown option \"--zoom\"") != std::string::npos);
+  QCOMPARE(antwort({"-platformx"}, nullptr), 2);
+  qputenv("LC_ALL", "de_DE.UTF-8");
+  QCOMPARE(antwort({"-x\033[31m"}, &text), 2);
+  QVERIFY(text.find("unbekannte Option \"-x?[31m\"") != std::string::npos);
+  qputenv("LC_ALL", sprache);
 }
 
 QTEST_APPLESS_MAIN(GrundlagenTest)

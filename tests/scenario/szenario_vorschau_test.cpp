@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "base/ziffern.h"
 #include "hilfen.h"
 #include "model/tabellen.h"
+#include "scenario/komprimierung.h"
+#include "scenario/szenario_datei.h"
 
 namespace {
 
@@ -152,10 +156,10 @@ TRgbaBild Vorbild(const TSzenario& s, bool nurStartpunkte) {
 }
 
 // The picture shrunk to fit seite x seite with its proportions kept, each pixel taken from
-// under its centre; a picture that fits stays as it is.
-TRgbaBild Verkleinert(const TRgbaBild& voll, int64_t seite) {
+// under its centre; a picture that fits stays as it is, unless it is to be enlarged.
+TRgbaBild Verkleinert(const TRgbaBild& voll, int64_t seite, bool vergroessern = false) {
   int64_t b = voll.Breite, h = voll.Hoehe;
-  if (b > seite || h > seite) {
+  if (vergroessern || b > seite || h > seite) {
     if (seite * b / h <= seite) {
       b = std::max<int64_t>(seite * voll.Breite / voll.Hoehe, 1);
       h = seite;
@@ -205,6 +209,85 @@ TEST(Uebersicht, KleineBilderGleichenDemVollenBild) {
       }
     }
   }
+}
+
+// Straight from the file, drawn while it is inflated: the same pixels as from the loaded record,
+// shrunk or enlarged to the side asked for.
+TEST(Uebersicht, VorschauAusDerDateiGleichtDemVollenBild) {
+  TTestordner ordner;
+  const std::string datei = ordner.Datei("karte.vdz");
+  std::mt19937 zufall(17);
+  for (int runde = 0; runde < 30; ++runde) {
+    const int32_t w = runde == 0 ? 1 : 1 + zufall() % 500;
+    const int32_t h = runde == 0 ? 3 : 1 + zufall() % 200;
+    TSzenario s = Szenario(w, h, 0);
+    for (uint8_t& g : s.Zellen.Gelaende)
+      g = zufall() % 18;
+    const int32_t rand = (w + h) / 100 + 2 * ((w + h) / 400 + 1) + 2;
+    for (int i = zufall() % 200; i > 0; --i)
+      s.Startpunkte.push_back({static_cast<int32_t>(zufall() % (w + 2 * rand)) - rand,
+                               static_cast<int32_t>(zufall() % (h + 2 * rand)) - rand});
+    s.Kartenwerte[2] = static_cast<int32_t>(s.Startpunkte.size());
+    ASSERT_TRUE(SzenarioSpeichern(s, datei));
+    const TRgbaBild voll = Vorbild(s, false);
+    for (const int32_t seite : {128, 256, 7, 1}) {
+      TRgbaBild bild;
+      std::string grund;
+      ASSERT_TRUE(DateiVorschau(bild, datei, seite, true, &grund)) << grund;
+      const TRgbaBild erwartet = Verkleinert(voll, seite, true);
+      ASSERT_EQ(std::max(bild.Breite, bild.Hoehe), seite) << w << "x" << h;
+      ASSERT_EQ(bild.Breite, erwartet.Breite);
+      ASSERT_EQ(bild.Hoehe, erwartet.Hoehe);
+      ASSERT_EQ(bild.Pixel, erwartet.Pixel) << w << "x" << h << " at " << seite;
+    }
+  }
+}
+
+// A file that SzenarioLaden refuses gives no picture and the same reason; one whose image ends
+// early but whose stream is whole shows what the loaded record shows.
+TEST(Uebersicht, VorschauAusKaputterDatei) {
+  TTestordner ordner;
+  TSzenario s = Szenario(60, 40, 3);
+  s.Startpunkte = {{10, 10}, {50, 30}};
+  s.Kartenwerte[2] = 2;
+  const std::vector<uint8_t> bild = SzenarioBild(s);
+  const std::string ganz = ordner.Datei("ganz.vdz");
+  ASSERT_TRUE(SzenarioSpeichern(s, ganz));
+  std::vector<char> gepackt(std::filesystem::file_size(ganz));
+  std::ifstream(ganz, std::ios::binary).read(gepackt.data(), gepackt.size());
+
+  const auto schreiben = [&](const std::string& name, std::size_t laenge) {
+    std::ofstream(ordner.Datei(name), std::ios::binary).write(gepackt.data(), laenge);
+    return ordner.Datei(name);
+  };
+  TSzenario negativ = s;
+  negativ.Kartenwerte[1] = -4;
+  const std::string verneint = ordner.Datei("negativ.vdz");
+  ASSERT_TRUE(SzenarioSpeichern(negativ, verneint));
+  for (const std::string& pfad :
+       {schreiben("abgeschnitten.vdz", gepackt.size() - 5), schreiben("leer.vdz", 0),
+        std::string("/proc/self/exe"), verneint, ordner.Datei("fehlt.vdz"), ordner.Pfad.string()}) {
+    TRgbaBild vorschau;
+    std::string grund, geladen;
+    EXPECT_FALSE(DateiVorschau(vorschau, pfad, 64, true, &grund)) << pfad;
+    EXPECT_TRUE(vorschau.Pixel.empty());
+    TKV kv;
+    TSzenario t;
+    EXPECT_FALSE(SzenarioLaden(kv, t, pfad, &geladen));
+    EXPECT_EQ(grund, geladen) << pfad;
+  }
+
+  // The image stops inside the cells, the stream is complete.
+  const std::string kurz = ordner.Datei("kurz.vdz");
+  ASSERT_TRUE(GepacktSchreiben(kurz, [&](const TSchreiber& schreiben) {
+    return schreiben(bild.data(), SzenarioKopfGroesse + 60 * 40 / 2);
+  }));
+  TKV kv;
+  TSzenario t;
+  ASSERT_TRUE(SzenarioLaden(kv, t, kurz));
+  TRgbaBild vorschau;
+  ASSERT_TRUE(DateiVorschau(vorschau, kurz, 62, true));
+  EXPECT_EQ(vorschau.Pixel, Verkleinert(Vorbild(t, false), 62, true).Pixel);
 }
 
 TEST(Details, ZeilenInBeidenSprachen) {

@@ -28,8 +28,9 @@ struct TDateifehler : std::runtime_error {
 // One command of the table in main.cpp.
 struct TBefehl {
   const char* Name;
-  const char* Aufruf; // the usage line after "vandor-cli "
+  const char* Aufruf; // the usage line after "vandor-cli "; its "--" words are the options
   int (*Ausfuehren)(const TArgumente& argumente);
+  const char* Beschreibung = nullptr; // what it does, one line without a full stop
 };
 
 // Splits the arguments into positional ones and options. Options named in mitWert take the next

@@ -23,12 +23,18 @@ void GroesseLesen(const std::string& text, int32_t& breite, int32_t& hoehe) {
   hoehe = ZahlArgument(text.substr(x + 1), 1, 8192, "--size height");
 }
 
-// The "Grafik" folder beside this program.
+// The "Grafik" folder beside this program; installed (bin/ without one), the default graphics
+// in share/vandor-editor/Grafik beside bin/.
 std::string StandardGrafikordner() {
   std::error_code f;
   const auto programm = std::filesystem::read_symlink("/proc/self/exe", f);
   if (f) return "Grafik";
-  return Grafikordner(programm.parent_path().string());
+  const std::string daneben = Grafikordner(programm.parent_path().string());
+  const std::filesystem::path installiert =
+      programm.parent_path().parent_path() / "share" / "vandor-editor" / "Grafik";
+  if (!std::filesystem::is_directory(daneben, f) && std::filesystem::is_directory(installiert, f))
+    return installiert.string();
+  return daneben;
 }
 
 } // namespace

@@ -5,9 +5,10 @@
 #include <new>
 
 #include "cli_common.h"
+#include "cli_hilfe.h"
 
 // The commands, each in its own cli_<name>.cpp. A new command: declare its function here and
-// add its row to the table.
+// add its row to the table, with a description: its help and completion follow from the row.
 int BefehlNew(const TArgumente&);
 int BefehlInfo(const TArgumente&);
 int BefehlOverview(const TArgumente&);
@@ -15,31 +16,47 @@ int BefehlReplay(const TArgumente&);
 int BefehlBalance(const TArgumente&);
 int BefehlExportImage(const TArgumente&);
 int BefehlImportImage(const TArgumente&);
+int BefehlThumbnail(const TArgumente&);
 #ifndef VANDOR_OHNE_RENDER
 int BefehlSnapshot(const TArgumente&);
 #endif
 
 namespace {
 
+int HilfeZeigen(const TArgumente& argumente);
+
 const TBefehl Befehle[] = {
     {"new",
      "new OUT.vdz [--size WxH] [--terrain T | --landscape L] [--generator S:F:A:M] "
      "[--name TEXT] [--author TEXT] [--email TEXT] [--homepage TEXT] [--description TEXT]",
-     BefehlNew},
-    {"info", "info FILE.vdz [--english]", BefehlInfo},
-    {"overview", "overview FILE.vdz OUT.png [--starts-only]", BefehlOverview},
-    {"replay", "replay IN.vdz OUT.vdz [--events FILE|-] [--wrap] [--state]", BefehlReplay},
-    {"balance", "balance FILE.vdz [--radius R] [--wrap] [--english]", BefehlBalance},
-    {"export-image", "export-image FILE.vdz OUT.png", BefehlExportImage},
+     BefehlNew, "Build a map as the set-up dialog does and save it as a scenario file"},
+    {"info", "info FILE.vdz [--english]", BefehlInfo,
+     "Print the details lines of a scenario, as the scenario list shows them"},
+    {"overview", "overview FILE.vdz OUT.png [--starts-only]", BefehlOverview,
+     "Write the overview picture of a scenario as PNG, one pixel per cell"},
+    {"thumbnail", "thumbnail IN.vdz OUT.png [--size N]", BefehlThumbnail,
+     "Write the overview as a small PNG for file managers, its longer side N pixels"},
+    {"replay", "replay IN.vdz OUT.vdz [--events FILE|-] [--wrap] [--state]", BefehlReplay,
+     "Feed recorded mouse, key and timer events to an editor and save the result"},
+    {"balance", "balance FILE.vdz [--radius R] [--wrap] [--english]", BefehlBalance,
+     "Compare the surroundings of the players' start positions"},
+    {"export-image", "export-image FILE.vdz OUT.png", BefehlExportImage,
+     "Write the map as PNG, one pixel per cell in its terrain's colour"},
     {"import-image",
      "import-image IN.png OUT.vdz [--name TEXT] [--author TEXT] [--email TEXT] [--homepage TEXT] "
      "[--description TEXT]",
-     BefehlImportImage},
+     BefehlImportImage, "Make a map of a picture, each pixel the terrain of the nearest colour"},
 #ifndef VANDOR_OHNE_RENDER
     {"snapshot", "snapshot IN.vdz OUT.png [--events FILE|-] [--wrap] [--graphics DIR] [--size WxH]",
-     BefehlSnapshot},
+     BefehlSnapshot, "Replay events and draw one frame of the editor window as PNG"},
 #endif
+    {"help", "help [COMMAND]", HilfeZeigen,
+     "Show this overview, or the usage and options of one command"},
 };
+
+int HilfeZeigen(const TArgumente& argumente) {
+  return BefehlHelp(Befehle, argumente);
+}
 
 void AlleAufrufe(std::ostream& aus) {
   aus << "usage:\n";
@@ -55,7 +72,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-    AlleAufrufe(std::cout);
+    UebersichtAusgeben(std::cout, Befehle);
+    return 0;
+  }
+  if (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-V") == 0) {
+    std::cout << "vandor-cli " VANDOR_FASSUNG "\n";
     return 0;
   }
   const TBefehl* befehl = nullptr;
@@ -67,7 +88,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    return befehl->Ausfuehren(TArgumente(argv + 2, argv + argc));
+    const TArgumente argumente(argv + 2, argv + argc);
+    if (HilfeVerlangt(*befehl, argumente)) {
+      BefehlshilfeAusgeben(std::cout, *befehl);
+      return 0;
+    }
+    return befehl->Ausfuehren(argumente);
   } catch (const TAufruffehler& e) {
     std::cerr << "vandor-cli " << befehl->Name << ": " << e.what() << '\n'
               << "usage: vandor-cli " << befehl->Aufruf << '\n';
