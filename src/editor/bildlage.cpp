@@ -10,10 +10,14 @@ int64_t Abgerundet(int64_t zaehler, int64_t nenner) {
   return (zaehler % nenner != 0 && zaehler < 0) ? q - 1 : q;
 }
 
-// The centre of pixel i, (i + 1/2), through a side of s pixels starting at a onto n units.
-int32_t Abbilden(int32_t i, int32_t a, int32_t s, int32_t n) {
+// The centre of pixel i, (i + 1/2), through a side of s pixels starting at a onto n units. A
+// centre that falls exactly on an edge between two units belongs to the unit whose left or
+// bottom edge it is, as OpenGL decides (rows count from the bottom there): the later unit across,
+// the earlier one down the screen (vonOben).
+int32_t Abbilden(int32_t i, int32_t a, int32_t s, int32_t n, bool vonOben) {
   if (s <= 0) return 0;
-  return static_cast<int32_t>(Abgerundet((2 * (int64_t{i} - a) + 1) * n, 2 * int64_t{s}));
+  const int64_t zaehler = (2 * (int64_t{i} - a) + 1) * n;
+  return static_cast<int32_t>(Abgerundet(vonOben ? zaehler - 1 : zaehler, 2 * int64_t{s}));
 }
 
 } // namespace
@@ -37,6 +41,6 @@ TBildlage Bildlage(int32_t clientBreite, int32_t clientHoehe) {
 }
 
 TPunkt LogischerPunkt(const TBildlage& lage, int32_t x, int32_t y) {
-  return {Abbilden(x, lage.x, lage.Breite, Bildschirmbreite),
-          Abbilden(y, lage.y, lage.Hoehe, Bildschirmhoehe)};
+  return {Abbilden(x, lage.x, lage.Breite, Bildschirmbreite, false),
+          Abbilden(y, lage.y, lage.Hoehe, Bildschirmhoehe, true)};
 }

@@ -18,7 +18,8 @@ struct TBildlage {
 TBildlage Bildlage(int32_t clientBreite, int32_t clientHoehe);
 
 // The logical point under client pixel (x, y): the pixel's centre mapped through the rectangle,
-// rounded down. OpenGL gives a pixel to the shape that covers its centre, so this is the point
-// whose drawing the pixel shows. Pixels outside the rectangle give points off the logical screen;
+// rounded down (a centre exactly on an edge between two rows goes to the upper row). OpenGL gives
+// a pixel to the shape that covers its centre, so this is the point whose drawing the pixel
+// shows. Pixels outside the rectangle give points off the logical screen;
 // an empty rectangle gives (0, 0).
 TPunkt LogischerPunkt(const TBildlage& lage, int32_t x, int32_t y);

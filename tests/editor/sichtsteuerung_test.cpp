@@ -198,8 +198,9 @@ TEST(Bildlage, TheScreenKeepsItsShapeAndPixelsMapThroughTheirCentres) {
   EXPECT_EQ(LogischerPunkt(breit, 199, 0), (TPunkt{-1, 0}));
   EXPECT_EQ(LogischerPunkt(breit, 200, 0), (TPunkt{0, 0}));
   EXPECT_EQ(LogischerPunkt(breit, 1800, 0), (TPunkt{1600, 0}));
-  // At half size pixel 38 covers logical 76 to 78: a cell from 77 on is drawn over its centre.
-  EXPECT_EQ(LogischerPunkt(Bildlage(800, 600), 38, 38), (TPunkt{77, 77}));
-  EXPECT_EQ(LogischerPunkt(Bildlage(800, 600), -1, -3), (TPunkt{-1, -5}));
+  // At half size pixel 38 covers logical 76 to 78, its centre on the edge at 77: OpenGL gives it
+  // to the shape whose left edge, or whose bottom edge, lies there.
+  EXPECT_EQ(LogischerPunkt(Bildlage(800, 600), 38, 38), (TPunkt{77, 76}));
+  EXPECT_EQ(LogischerPunkt(Bildlage(800, 600), -1, -3), (TPunkt{-1, -6}));
   EXPECT_EQ(LogischerPunkt(TBildlage{}, 5, 5), (TPunkt{0, 0}));
 }
