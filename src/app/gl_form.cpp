@@ -215,7 +215,8 @@ void TGLForm::LageSichern() {
   const Qt::WindowStates zustand = windowStates();
   Maximiert = zustand.testFlag(Qt::WindowMaximized) ||
               (zustand.testFlag(Qt::WindowFullScreen) && VorVollbildMaximiert);
-  if (!Normallage.Gueltig && zustand == Qt::WindowNoState) LageMerken();
+  // The last resize may not have been reported yet.
+  if (zustand == Qt::WindowNoState) LageMerken();
   if (!Normallage.Gueltig) return;
   TFensterlage lage = Normallage;
   lage.Maximiert = Maximiert;
