@@ -79,7 +79,10 @@ struct TSitzung {
 // Runs xdotool with the pointer at position p of the window (X counts device pixels).
 void Xdotool(const TGLForm& w, QPoint p, const QStringList& befehle) {
   const QPoint g = w.mapToGlobal(p) * w.devicePixelRatio();
-  QStringList a{"mousemove", "--sync", QString::number(g.x()), QString::number(g.y())};
+  // A move to where the pointer already is would wait for a movement that never comes.
+  QStringList a;
+  if (QCursor::pos() * w.devicePixelRatio() != g)
+    a = QStringList{"mousemove", "--sync", QString::number(g.x()), QString::number(g.y())};
   a += befehle;
   QCOMPARE(QProcess::execute("xdotool", a), 0);
 }
