@@ -178,13 +178,18 @@ void TGLForm::Platzieren() {
     QRect r(Gemerkt.x, Gemerkt.y, Gemerkt.Breite, Gemerkt.Hoehe);
     if (Erreichbar(r)) {
       // A screen that became smaller still shows the whole window.
-      r.setWidth(std::min(r.width(), std::max(FensterMindestbreite, frei.width() - rb)));
-      r.setHeight(std::min(r.height(), std::max(FensterMindesthoehe, frei.height() - rh)));
+      const QScreen* dort = QGuiApplication::screenAt(r.topLeft());
+      const QRect platz = dort ? dort->availableGeometry() : frei;
+      r.setWidth(std::min(r.width(), std::max(FensterMindestbreite, platz.width() - rb)));
+      r.setHeight(std::min(r.height(), std::max(FensterMindesthoehe, platz.height() - rh)));
       setGeometry(r);
-      Normallage = Gemerkt;
+      Normallage = {true, r.x(), r.y(), r.width(), r.height(), false};
       return;
     }
+    // On no screen any more (a monitor that is gone): the first size, placed once the frame
+    // is known.
     Gemerkt.Gueltig = false;
+    RahmenOffen = true;
   }
   const TFenstergroesse g = Anfangsgroesse({frei.width(), frei.height()}, {rb, rh});
   resize(g.Breite, g.Hoehe);

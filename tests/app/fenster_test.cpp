@@ -101,6 +101,7 @@ private slots:
   void ziehenVerschiebtDieSicht();
   void fensterMerktSichGroesseLageUndZustand();
   void andereFormTrifftDieGezeichneteZelle();
+  void platzAufKeinemSchirm();
 };
 
 void FensterTest::radZoomtAmZeiger() {
@@ -231,6 +232,17 @@ void FensterTest::andereFormTrifftDieGezeichneteZelle() {
   const TBildlage l = Bildlage(bild.width(), bild.height());
   QVERIFY(qAbs(l.Breite * 3 - l.Hoehe * 4) <= 4);
   QCOMPARE(bild.pixelColor(int(100 * f), int(250 * f)), QColor(Qt::black));
+}
+
+void FensterTest::platzAufKeinemSchirm() {
+  // Kept on a monitor that is gone: the window opens at its first size on this screen.
+  TSitzung s;
+  DateiSchreiben(BenutzerIniPfad(s.Daten.Programm.Pfad),
+                 "[Editorfenster]\nLinks=50000\nOben=40\nBreite=700\nHoehe=500\nMaximiert=0\n");
+  QVERIFY(s.Oeffnen());
+  const QRect frei = s.Editor->screen()->availableGeometry();
+  QVERIFY(frei.contains(s.Editor->frameGeometry()));
+  QVERIFY(s.Editor->width() > 700);
 }
 
 QTEST_MAIN(FensterTest)
