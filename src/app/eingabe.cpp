@@ -1,6 +1,9 @@
 #include "app/eingabe.h"
 
+#include <algorithm>
+
 #include "editor/bildbereiche.h"
+#include "editor/bildlage.h"
 
 namespace {
 
@@ -94,8 +97,13 @@ int32_t Maustaste(Qt::MouseButton taste) {
 }
 
 TPunkt LogischerPunkt(int32_t x, int32_t y, int32_t clientBreite, int32_t clientHoehe) {
-  TPunkt p;
-  if (clientBreite > 0) p.x = static_cast<int32_t>(int64_t{x} * Bildschirmbreite / clientBreite);
-  if (clientHoehe > 0) p.y = static_cast<int32_t>(int64_t{y} * Bildschirmhoehe / clientHoehe);
-  return p;
+  return LogischerPunkt(Bildlage(clientBreite, clientHoehe), x, y);
+}
+
+int32_t Radrasten(int32_t& summe, int32_t delta) {
+  // A turn of any size (a flood of events, a broken driver) stays within range.
+  summe = static_cast<int32_t>(std::clamp<int64_t>(int64_t{summe} + delta, -(1 << 24), 1 << 24));
+  const int32_t rasten = summe / Radeinheiten;
+  summe -= rasten * Radeinheiten;
+  return rasten;
 }

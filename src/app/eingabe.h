@@ -25,6 +25,13 @@ uint8_t Umschaltzustand(Qt::KeyboardModifiers modifikatoren, Qt::MouseButtons ta
 // Mouse button index of the editor core: left 0, right 1, middle 2; -1 for others.
 int32_t Maustaste(Qt::MouseButton taste);
 
-// Client pixel -> logical point: x * 1600 div client width, y * 1200 div client height. A client
-// side of 0 or less gives 0 for that coordinate.
+// Client pixel -> logical point: through the rectangle of the logical screen in the client area
+// (Bildlage), the one the frame is drawn into. An empty client area gives (0, 0).
 TPunkt LogischerPunkt(int32_t x, int32_t y, int32_t clientBreite, int32_t clientHoehe);
+
+// Units of one wheel notch: wheels report eighths of a degree, 15 degrees a notch.
+constexpr int32_t Radeinheiten = 120;
+// Adds a wheel's turn (eighths of a degree; a trackpad sends many small parts of a notch) to
+// summe and takes the whole notches out of it, the rest staying for the next turn. Positive is
+// away from the user.
+int32_t Radrasten(int32_t& summe, int32_t delta);

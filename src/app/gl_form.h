@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/fensterlage.h"
 #include "app/programmdaten.h"
 #include "editor/umgebung.h"
 #include "render/grafik.h"
@@ -35,8 +36,11 @@ public:
   void UebersichtAktualisieren(const TUebersichtAenderung& aenderung);
   // Loads the graphics of a game definition.
   void SpielGrafikenLaden(uint8_t spiel);
-  // Shows the window; the first time centred on the given point of the screen.
+  // Shows the window: the first time as Benutzer.ini keeps it, or else at the largest 4:3 size
+  // that fits 90 % of the screen, centred on the given point; later as it was left.
   void Zeigen(std::optional<QPoint> mitte = std::nullopt);
+  // F11: full screen on or off (back to the normal or maximised window).
+  void VollbildUmschalten();
   // Draws a frame into the back buffer and reads it back (for pictures of the window).
   QImage Bildschirmfoto();
   // The left mouse button as the core sees it right now (tests may put their own in).
@@ -66,13 +70,33 @@ protected:
   void mousePressEvent(QMouseEvent* ereignis) override;
   void mouseReleaseEvent(QMouseEvent* ereignis) override;
   void mouseMoveEvent(QMouseEvent* ereignis) override;
+  void wheelEvent(QWheelEvent* ereignis) override;
+  void moveEvent(QMoveEvent* ereignis) override;
+  void focusOutEvent(QFocusEvent* ereignis) override;
 
 private:
   bool KontextAktivieren();
-  TPunkt Logisch(const QMouseEvent& ereignis) const;
+  // The client area in device pixels, as the frame is drawn.
+  QSize Geraetegroesse() const;
+  // The logical point under a position of the window (device-independent pixels).
+  TPunkt Logisch(QPointF position) const;
 
-  // 648 x 514 outside, centred on Mitte (when given).
+  // Restores the kept size and place, or the largest 4:3 size centred on Mitte (when given),
+  // kept on the screen.
   void Platzieren();
+  // Notes the normal size and place (not while maximised or full screen).
+  void LageMerken();
+  // Writes size, place and state into Benutzer.ini (when the window hides).
+  void LageSichern();
+
+  // Wheel turns not yet a whole notch, across and down.
+  int32_t RadsummeX = 0;
+  int32_t RadsummeY = 0;
+  // The size and place as kept in Benutzer.ini and as last seen in the normal state.
+  TFensterlage Gemerkt;
+  TFensterlage Normallage;
+  bool Maximiert = false;            // shown maximised when opened again
+  bool VorVollbildMaximiert = false; // the state full screen returns to
 
   std::unique_ptr<QOpenGLContext> Kontext;
   bool Platziert = false;

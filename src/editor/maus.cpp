@@ -4,9 +4,11 @@
 #include "editor/bildbereiche.h"
 #include "editor/meldung.h"
 #include "editor/sicht.h"
+#include "editor/sichtsteuerung.h"
 #include "editor/spiegelung.h"
 #include "editor/verlauf.h"
 #include "editor/werkzeuge.h"
+#include "editor/zellanzeige.h"
 
 namespace {
 
@@ -35,6 +37,9 @@ void Mausklick(TEditor& e, TPunkt p, int32_t taste, bool gedrueckt) {
   TMausPunkt& klick = e.Programm.Klicks[taste][gedrueckt ? 1 : 0];
   klick.Ort = p;
   klick.Bereich = Bereichsuche(e.Programm, p);
+  // A press or release that pans the view does nothing else.
+  if (gedrueckt ? VerschiebenBeginnen(e, p, taste, klick.Bereich) : VerschiebenBeenden(e, taste))
+    return;
   Mauswirkung(e, Relativ(p, klick.Bereich), taste, gedrueckt, klick.Bereich);
 }
 
@@ -42,8 +47,11 @@ void Mausbewegung(TEditor& e, TPunkt p) {
   TProgramm& programm = e.Programm;
   programm.MausAlt = programm.Maus;
   programm.Maus = {p, Bereichsuche(programm, p)};
+  // While the view pans nothing is painted.
+  if (Verschieben(e, p)) return;
   const uint8_t r = programm.Maus.Bereich;
   const TPunkt q = Relativ(p, r);
+  bool bild = false;
   const bool links = e.Umgebung.LinkeTasteGedrueckt && e.Umgebung.LinkeTasteGedrueckt();
   // The button was let go where the window did not hear it: the stroke is over.
   if (!links) AktionBeenden(e);
@@ -52,12 +60,21 @@ void Mausbewegung(TEditor& e, TPunkt p) {
     const TPunkt g = Zellgroesse(programm, bbKarte);
     const TPunkt jetzt{programm.Maus.Ort.x / g.x, programm.Maus.Ort.y / g.y};
     const TPunkt vorher{programm.MausAlt.Ort.x / g.x, programm.MausAlt.Ort.y / g.y};
-    if (!(jetzt == vorher) && programm.MausAlt.Bereich == r) Mauswirkung(e, q, mtLinks, true, r);
+    if (!(jetzt == vorher) && programm.MausAlt.Bereich == r) {
+      Mauswirkung(e, q, mtLinks, true, r);
+      return;
+    }
   }
   if (r == bbMenueSchalter) {
     TextMelden(e, 1);
-    BildAnfordern(e);
+    bild = true;
   }
+  // The status field follows the pointer from cell to cell.
+  TPunkt jetzt, vorher;
+  const bool ueberZelle = Zeigerzelle(programm, e.KV, programm.Maus, jetzt);
+  const bool warUeberZelle = Zeigerzelle(programm, e.KV, programm.MausAlt, vorher);
+  if (ueberZelle != warUeberZelle || (ueberZelle && !(jetzt == vorher))) bild = true;
+  if (bild) BildAnfordern(e);
 }
 
 void Mauswirkung(TEditor& e, TPunkt q, int32_t taste, bool gedrueckt, int32_t bereich) {

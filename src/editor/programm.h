@@ -59,6 +59,13 @@ struct TMausPunkt {
   uint8_t Bereich = 0; // screen region holding it, 0 for none
 };
 
+// A pan of the view with the mouse under way (Taste >= 0), and whether Space is held.
+struct TVerschiebung {
+  int32_t Taste = -1; // the button that pans: middle, or left with Space; -1 none
+  TPunkt Letzter;     // logical point of the last move while panning
+  bool Leertaste = false;
+};
+
 struct TStartposition {
   TPunkt Ort;          // map cell
   int32_t Spieler = 0; // player number, from 0
@@ -171,6 +178,7 @@ struct TProgramm {
   TMausPunkt Klicks[3][2];  // [button: left 0, right 1, middle 2][0 release, 1 press]
   TMausPunkt Maus;          // current mouse position
   TMausPunkt MausAlt;       // the one before
+  TVerschiebung Verschiebung;
   TProgrammSpiel ProgrammSpiel;
   int32_t Bildzaehler = 0; // frames drawn, counted by the renderer
   int32_t Bildmarke = 0;   // millisecond accumulator of the editor window's timer

@@ -7,25 +7,12 @@
 #include "editor/aufbau.h"
 #include "editor/meldung.h"
 #include "editor/sicht.h"
+#include "editor/sichtsteuerung.h"
 #include "editor/symmetrie.h"
 #include "editor/verlauf.h"
 #include "model/einstellungen.h"
 
 namespace {
-
-// How far the view may run past the edges of a map that does not wrap.
-constexpr int32_t Randspalten = 10;
-
-// One step of the view along one axis: around the ring on a wrapping map, within the margins
-// otherwise. An empty axis does not move.
-void Schritt(int32_t& wert, int32_t schritt, int32_t seite, int32_t halb, bool umbrechend) {
-  if (umbrechend) {
-    if (seite > 0) wert = static_cast<int32_t>((int64_t{wert} + schritt + seite) % seite);
-    return;
-  }
-  if (schritt < 0 && wert > halb - Randspalten) --wert;
-  if (schritt > 0 && wert < seite + Randspalten - 2 - halb) ++wert;
-}
 
 void Blaettern(TEditor& e, uint16_t taste) {
   TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
@@ -35,16 +22,16 @@ void Blaettern(TEditor& e, uint16_t taste) {
     const int32_t hx = ps.Sichtweite.x / 2, hy = ps.Sichtweite.y / 2;
     switch (taste) {
     case vkLinks:
-      Schritt(ps.Position.x, -1, karte.Breite, hx, umbrechend);
+      SichtAchseVerschieben(ps.Position.x, -1, karte.Breite, hx, umbrechend);
       break;
     case vkRechts:
-      Schritt(ps.Position.x, 1, karte.Breite, hx, umbrechend);
+      SichtAchseVerschieben(ps.Position.x, 1, karte.Breite, hx, umbrechend);
       break;
     case vkOben:
-      Schritt(ps.Position.y, -1, karte.Hoehe, hy, umbrechend);
+      SichtAchseVerschieben(ps.Position.y, -1, karte.Hoehe, hy, umbrechend);
       break;
     case vkUnten:
-      Schritt(ps.Position.y, 1, karte.Hoehe, hy, umbrechend);
+      SichtAchseVerschieben(ps.Position.y, 1, karte.Hoehe, hy, umbrechend);
       break;
     }
   }
@@ -87,6 +74,8 @@ bool Verlaufsschritt(TEditor& e, bool zurueck) {
 } // namespace
 
 void Tastendruck(TEditor& e, bool gedrueckt, uint16_t taste, uint8_t umschalt) {
+  // Space held makes a left drag pan the view.
+  if (taste == vkLeertaste) e.Programm.Verschiebung.Leertaste = gedrueckt;
   if (!gedrueckt) return;
   TProgrammSpiel& ps = e.Programm.ProgrammSpiel;
   const bool strg = (umschalt & ssCtrl) != 0;

@@ -11,6 +11,7 @@ constexpr uint8_t ssCtrl = 4;
 
 // Virtual-key codes the editor knows.
 enum : uint16_t {
+  vkLeertaste = 32,
   vkLinks = 37,
   vkOben = 38,
   vkRechts = 39,

@@ -28,6 +28,8 @@ struct TEditorUmgebung {
   std::function<void()> EditorSchliessen;    // close the editor window, show the set-up dialog
   std::function<uint32_t()> Tickzahl;        // the system's millisecond tick count
   std::function<bool()> LinkeTasteGedrueckt; // the left mouse button is down right now
+  // The middle one (empty: taken as down).
+  std::function<bool()> MittlereTasteGedrueckt;
   // Around work that may take longer than a tenth of a second (a fill or mirroring on a large
   // map): the window shows the busy cursor meanwhile and afterwards drops the input that piled
   // up, so that it does not replay as a burst of presses. Always called in pairs.

@@ -30,8 +30,10 @@ void Zeittakt(TEditor& e) {
     AktionBeenden(e);
   programm.Bildmarke += Zeitgeberintervall;
   const TPunkt maus = programm.Maus.Ort;
-  const int32_t dx = Randschritt(maus.x, Bildschirmbreite);
-  const int32_t dy = Randschritt(maus.y, Bildschirmhoehe);
+  // While the view pans with the pointer the edges do not scroll it as well.
+  const bool verschiebt = programm.Verschiebung.Taste >= 0;
+  const int32_t dx = verschiebt ? 0 : Randschritt(maus.x, Bildschirmbreite);
+  const int32_t dy = verschiebt ? 0 : Randschritt(maus.y, Bildschirmhoehe);
   const bool gescrollt = dx != 0 || dy != 0;
   if (gescrollt) {
     TPunkt& position = programm.ProgrammSpiel.Position;

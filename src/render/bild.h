@@ -1,6 +1,6 @@
 #pragma once
-// One frame of the editor window over the logical screen of 1600 x 1200 units, stretched to the
-// client size, and the elements it is drawn from. Every element starts from the identity
+// One frame of the editor window over the logical screen of 1600 x 1200 units, in the largest
+// rectangle of its shape that the client area holds, and the elements it is drawn from. Every element starts from the identity
 // modelview matrix and places itself with one translation.
 #include <cstdint>
 
@@ -30,6 +30,8 @@ void UebersichtRahmenZeichnen(TGrafik& g, const TProgramm& p);
 void PanelZeichnen(TGrafik& g);
 void WerkzeugleisteZeichnen(TGrafik& g, const TProgramm& p);
 void StatusZeichnen(TGrafik& g, const TProgramm& p, uint32_t jetzt);
+// The status field: the cell under the pointer and its terrain.
+void ZellanzeigeZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv);
 
 // The fixed state of the star generator: the same 250 stars in every frame.
 constexpr TZufallsgenerator Sternstand{289245020, 8231, 945, 23985381};

@@ -16,6 +16,7 @@ void BildZeichnen(TGrafik& g, TProgramm& p, const TKV& kv, uint32_t jetzt) {
   PanelZeichnen(g);
   WerkzeugleisteZeichnen(g, p);
   StatusZeichnen(g, p, jetzt);
+  ZellanzeigeZeichnen(g, p, kv);
   ++p.Bildzaehler;
 }
 
@@ -23,8 +24,11 @@ void BildVorbereiten(TGrafik& g) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glOrtho(0, Bildschirmbreite, Bildschirmhoehe, 0, -100, 100);
-  // The logical screen fills the client area whatever its aspect.
-  glViewport(0, 0, g.Breite, g.Hoehe);
+  // The logical screen keeps its shape, centred in the client area (OpenGL counts rows from the
+  // bottom); the window maps mouse pixels through the same rectangle.
+  g.Lage = Bildlage(g.Breite, g.Hoehe);
+  const int32_t unten = g.Hoehe - g.Lage.y - g.Lage.Hoehe;
+  glViewport(g.Lage.x, unten, g.Lage.Breite, g.Lage.Hoehe);
   glMatrixMode(GL_TEXTURE);
   glLoadIdentity();
   glMatrixMode(GL_MODELVIEW);
@@ -35,7 +39,11 @@ void BildVorbereiten(TGrafik& g) {
   // clearing to opaque black gives exactly its pixels, and a software rasteriser saves filling
   // the screen twice.
   glClearColor(0, 0, 0, 1);
+  glDisable(GL_SCISSOR_TEST);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // The bars beside the screen stay black: text reaching past its edge is cut there.
+  glScissor(g.Lage.x, unten, g.Lage.Breite, g.Lage.Hoehe);
+  glEnable(GL_SCISSOR_TEST);
   glEnable(GL_TEXTURE_2D);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);

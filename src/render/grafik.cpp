@@ -12,12 +12,20 @@ bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner, const TText& 
   glDepthFunc(GL_LEQUAL);
   glClearColor(0, 0, 0, 0);
   SchriftFreigeben(g.Schriftbasis); // a second set-up replaces the font
-  g.Schriftbasis = SchriftErzeugen(schriftart, nullptr, &g.Glyphen);
+  g.Schriftart = schriftart;
+  g.Schriftbasis = SchriftErzeugen(schriftart, nullptr, &g.Glyphen, g.Schrifthoehe);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   GrafikenLaden(g, grafikordner, vorrat);
   if (!g.Ring) g.Ring = gluNewQuadric();
   return g.Schriftbasis != 0;
+}
+
+void SchriftAnpassen(TGrafik& g, int32_t hoehe) {
+  if (hoehe == g.Schrifthoehe || hoehe <= 0) return;
+  g.Schrifthoehe = hoehe;
+  SchriftFreigeben(g.Schriftbasis);
+  g.Schriftbasis = SchriftErzeugen(g.Schriftart, nullptr, &g.Glyphen, hoehe);
 }
 
 void GrafikAufloesen(TGrafik& g) {

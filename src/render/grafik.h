@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/zufall.h"
+#include "editor/bildlage.h"
 #include "render/primitive.h"
 #include "render/schrift.h"
 #include "render/uebersicht.h"
@@ -27,6 +28,9 @@ struct TGrafik {
   TBildflaeche Bildflaeche;                // the shared drawing record of the elements
   int32_t Breite = 1600;                   // client size in pixels
   int32_t Hoehe = 1200;
+  TBildlage Lage{0, 0, 1600, 1200};        // the logical screen in it, set by every frame
+  TText Schriftart = "Georgia";            // the face of the font and its height in pixels
+  int32_t Schrifthoehe = 16;
 };
 
 // The context set-up of the editor window, with its context current: depth test, clear colour,
@@ -36,5 +40,8 @@ struct TGrafik {
 // the folder come from vorrat when given (GrafikenLaden).
 bool GrafikEinrichten(TGrafik& g, const std::string& grafikordner,
                       const TText& schriftart = "Georgia", const std::string& vorrat = {});
+// Builds the font again at a height of hoehe pixels when it has another (a window moved to a
+// screen of another pixel density draws its text at that density). The context must be current.
+void SchriftAnpassen(TGrafik& g, int32_t hoehe);
 // Releases everything GrafikEinrichten and SpielGrafikenLaden made, with the context current.
 void GrafikAufloesen(TGrafik& g);

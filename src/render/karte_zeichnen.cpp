@@ -54,7 +54,7 @@ void GelaendeZeichnen(TGrafik& g, const TProgramm& p, const TKV& kv) {
   const double z = Bildbereiche[bbKarte].z - 2;
   glLoadIdentity();
   const bool zellbilder = ZellbilderBinden(
-      g.Zellbilder, v.cw, v.ch, g.Breite == Bildschirmbreite && g.Hoehe == Bildschirmhoehe);
+      g.Zellbilder, v.cw, v.ch, g.Lage.Breite == Bildschirmbreite && g.Lage.Hoehe == Bildschirmhoehe);
   if (!zellbilder) glBindTexture(GL_TEXTURE_2D, g.Basistexturen[grGelaende]);
   glColor3d(1, 1, 1);
   g.Bildflaeche.Breite = v.cw;

@@ -94,8 +94,9 @@ void AbzugNehmen(TGrafik& g, const TBildbereich& b, const TUebersichtsabzug& que
                  nullptr);
   }
   glBindTexture(GL_TEXTURE_2D, a.Textur);
-  // The frame's rows run bottom-up.
-  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, b.x, g.Hoehe - (b.y + b.Hoehe), b.Breite, b.Hoehe);
+  // The frame's rows run bottom-up; the logical screen lies at its place in the client area.
+  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, g.Lage.x + b.x,
+                      g.Hoehe - (g.Lage.y + b.y + b.Hoehe), b.Breite, b.Hoehe);
   const uint32_t textur = a.Textur;
   a = quelle;
   a.Textur = textur;
@@ -117,7 +118,7 @@ void UebersichtZeichnen(TGrafik& g) {
   glTranslated(b.x, b.y, b.z);
   // White leaves the texels as they are; taking them unchanged spares the multiplication.
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-  const bool pixelgenau = g.Breite == Bildschirmbreite && g.Hoehe == Bildschirmhoehe;
+  const bool pixelgenau = g.Lage.Breite == Bildschirmbreite && g.Lage.Hoehe == Bildschirmhoehe;
   const TUebersichtsabzug quelle = Abzugsquelle(g);
   if (pixelgenau && g.Uebersichtsabzug.Gueltig && GleicheQuelle(g.Uebersichtsabzug, quelle)) {
     glBindTexture(GL_TEXTURE_2D, g.Uebersichtsabzug.Textur);
@@ -139,12 +140,13 @@ void UebersichtZeichnen(TGrafik& g) {
 
 void UebersichtRahmenZeichnen(TGrafik& g, const TProgramm& p) {
   const TUebersichtsbild& u = g.Uebersicht;
-  if (u.Kartenbreite <= 0 || u.Kartenhoehe <= 0 || g.Breite <= 0 || g.Hoehe <= 0) return;
+  if (u.Kartenbreite <= 0 || u.Kartenhoehe <= 0 || g.Lage.Breite <= 0 || g.Lage.Hoehe <= 0)
+    return;
   const TBildbereich& b = Bildbereiche[bbUebersicht];
   const TProgrammSpiel& s = p.ProgrammSpiel;
   // Logical units of one client pixel: the frame keeps its width in pixels at every size.
-  const double px = static_cast<double>(Bildschirmbreite) / g.Breite;
-  const double py = static_cast<double>(Bildschirmhoehe) / g.Hoehe;
+  const double px = static_cast<double>(Bildschirmbreite) / g.Lage.Breite;
+  const double py = static_cast<double>(Bildschirmhoehe) / g.Lage.Hoehe;
   // The cells the map view shows whole, from its top-left cell on.
   const int32_t nx = std::max(1, s.Sichtweite.x), ny = std::max(1, s.Sichtweite.y);
   const double sx = static_cast<double>(b.Breite) / u.Kartenbreite;

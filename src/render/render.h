@@ -7,7 +7,8 @@
 //                                    [&](const TUebersichtAenderung& a) {
 //                                      UebersichtAktualisieren(g.Uebersicht, programm, kv, a); };
 //                                (no context needed; the texture follows at the next frame)
-//   resize:                      g.Breite, g.Hoehe = the client size in device pixels
+//   resize:                      g.Breite, g.Hoehe = the client size in device pixels (the
+//                                logical screen is drawn into g.Lage = Bildlage(g.Breite, g.Hoehe))
 //   paint (context current):     BildZeichnen(g, programm, kv, tickzahl); then swap buffers
 //   destruction (context current): GrafikAufloesen(g);
 //

@@ -95,7 +95,8 @@ void GlyphListe(const TGlyphe& g, uint32_t liste) {
 
 } // namespace
 
-uint32_t SchriftErzeugen(const TText& gesicht, std::string* gewaehlt, TGlyphen* glyphen) {
+uint32_t SchriftErzeugen(const TText& gesicht, std::string* gewaehlt, TGlyphen* glyphen,
+                         int32_t hoehe) {
   if (glyphen) glyphen->clear();
   std::string datei, name;
   int index = 0;
@@ -110,7 +111,7 @@ uint32_t SchriftErzeugen(const TText& gesicht, std::string* gewaehlt, TGlyphen* 
   // Height 16 is the whole cell, ascender to descender, as the window system sizes fonts.
   FT_Size_RequestRec anfrage{};
   anfrage.type = FT_SIZE_REQUEST_TYPE_REAL_DIM;
-  anfrage.height = 16 * 64;
+  anfrage.height = std::clamp(hoehe, 1, 1024) * 64;
   FT_Request_Size(face, &anfrage);
 
   uint32_t basis = glGenLists(256);

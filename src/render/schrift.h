@@ -24,13 +24,13 @@ struct TGlyphe {
 // empty when the font has none.
 using TGlyphen = std::vector<TGlyphe>;
 
-// Builds the 256 glyph lists of the face (height 16 pixels from the top of the tallest glyph to
-// the bottom of the lowest, weight 500) and returns the first list name, or 0 when no font could
-// be found or read. Code c goes to list base + c. When the face is not installed the closest
+// Builds the 256 glyph lists of the face (height 16 pixels, or hoehe, from the top of the tallest
+// glyph to the bottom of the lowest, weight 500) and returns the first list name, or 0 when no
+// font could be found or read. Code c goes to list base + c. When the face is not installed the closest
 // serif face stands in. The name of the face used is written to gewaehlt when given, the glyphs
 // to glyphen (code c at index c; left empty without a font).
 uint32_t SchriftErzeugen(const TText& gesicht, std::string* gewaehlt = nullptr,
-                         TGlyphen* glyphen = nullptr);
+                         TGlyphen* glyphen = nullptr, int32_t hoehe = 16);
 // Releases the lists of a font built above.
 void SchriftFreigeben(uint32_t& schriftbasis);
 // Draws text with its baseline starting at the logical point (x, y) in the current colour.

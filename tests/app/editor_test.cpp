@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QtTest>
 #include <csignal>
@@ -101,8 +102,12 @@ void EditorTest::oeffnenUndSchliessen() {
   QVERIFY(f.Dialog->isHidden());
   QVERIFY(f.Editor->isVisible());
   QVERIFY(f.Editor->Timer1.isActive());
-  // 648 x 514 outside, frame included.
-  QCOMPARE(f.Editor->frameGeometry().size(), QSize(648, 514));
+  // The largest 4:3 size within 90 % of the screen, frame included.
+  const QSize frei = f.Editor->screen()->availableGeometry().size() * 9 / 10;
+  const QSize aussen = f.Editor->frameGeometry().size();
+  QVERIFY(aussen.width() <= frei.width() && aussen.height() <= frei.height());
+  QVERIFY(aussen.width() >= frei.width() - 2 || aussen.height() >= frei.height() - 2);
+  QVERIFY(qAbs(f.Editor->width() * 3 - f.Editor->height() * 4) <= 4);
   // Centred on the dialog (a window manager may take a moment to move it there).
   QTRY_VERIFY((f.Editor->frameGeometry().center() - dialogmitte).manhattanLength() <= 2);
   QTRY_VERIFY(f.Daten.Programm.Bildzaehler > 0);

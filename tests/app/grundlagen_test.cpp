@@ -7,6 +7,7 @@
 #include "app/befehlszeile.h"
 #include "app/benutzer_ini.h"
 #include "app/eingabe.h"
+#include "app/fensterlage.h"
 #include "app/ini_datei.h"
 #include "app_test_hilfen.h"
 #include "base/dateien.h"
@@ -33,6 +34,8 @@ private slots:
   void umschaltzustand();
   void logischePunkte();
   void befehlszeile();
+  void radrasten();
+  void fensterlage();
 };
 
 void GrundlagenTest::ersterLaufOhneDatei() {
@@ -213,14 +216,64 @@ void GrundlagenTest::umschaltzustand() {
 }
 
 void GrundlagenTest::logischePunkte() {
-  QVERIFY((LogischerPunkt(400, 300, 800, 600) == TPunkt{800, 600}));
+  // A pixel's centre through the screen's rectangle: pixel 400 of 800 covers logical 800 to 802.
+  // A centre on the edge between two rows goes to the upper one, as OpenGL draws it.
+  QVERIFY((LogischerPunkt(400, 300, 800, 600) == TPunkt{801, 600}));
   QVERIFY((LogischerPunkt(1234, 567, 1600, 1200) == TPunkt{1234, 567}));
-  // Truncated: 1 * 1600 / 640 = 2.5.
-  QVERIFY((LogischerPunkt(1, 1, 640, 480) == TPunkt{2, 2}));
-  QVERIFY((LogischerPunkt(639, 479, 640, 480) == TPunkt{1597, 1197}));
-  // Outside the client area (a drag beyond the edge) toward zero, never past it.
+  QVERIFY((LogischerPunkt(1, 1, 640, 480) == TPunkt{3, 3}));
+  QVERIFY((LogischerPunkt(639, 479, 640, 480) == TPunkt{1598, 1198}));
+  // Outside the client area (a drag beyond the edge) rounded down.
   QVERIFY((LogischerPunkt(-1, -3, 640, 480) == TPunkt{-2, -7}));
   QVERIFY((LogischerPunkt(10, 10, 0, 0) == TPunkt{0, 0}));
+  // A wide window: black bars left and right of the screen.
+  QVERIFY((LogischerPunkt(240, 0, 1920, 1080) == TPunkt{0, 0}));
+  QVERIFY((LogischerPunkt(100, 540, 1920, 1080).x < 0));
+}
+
+void GrundlagenTest::radrasten() {
+  int32_t summe = 0;
+  QCOMPARE(Radrasten(summe, 120), 1);
+  QCOMPARE(Radrasten(summe, 360), 3);
+  // A trackpad's small steps add up; the rest waits for the next.
+  QCOMPARE(Radrasten(summe, 50), 0);
+  QCOMPARE(Radrasten(summe, 50), 0);
+  QCOMPARE(Radrasten(summe, 50), 1);
+  QCOMPARE(summe, 30);
+  QCOMPARE(Radrasten(summe, -160), -1);
+  QCOMPARE(summe, -10);
+  QCOMPARE(Radrasten(summe, INT32_MAX), (1 << 24) / 120);
+}
+
+void GrundlagenTest::fensterlage() {
+  TTestOrdner o;
+  const std::string pfad = o.Datei("Benutzer.ini");
+  QVERIFY(!FensterlageLesen(pfad).Gueltig);
+  DateiSchreiben(pfad, "[Editor]\nAutor=Anna\n");
+  QVERIFY(FensterlageSchreiben(pfad, {true, -20, 35, 1264, 948, true}));
+  const TFensterlage l = FensterlageLesen(pfad);
+  QVERIFY(l.Gueltig && l.Maximiert);
+  QCOMPARE(l.x, -20);
+  QCOMPARE(l.y, 35);
+  QCOMPARE(l.Breite, 1264);
+  QCOMPARE(l.Hoehe, 948);
+  QCOMPARE(BenutzerDatenLesen(pfad).Autor, std::string("Anna"));
+  // Damaged or absurd values are not used; a strange state is the normal one.
+  for (const char* inhalt : {"[Editorfenster]\nLinks=1\nOben=2\nBreite=12x\nHoehe=600\n",
+                             "[Editorfenster]\nLinks=1\nOben=2\nBreite=100\nHoehe=600\n",
+                             "[Editorfenster]\nLinks=99999999999\nOben=2\nBreite=800\nHoehe=600\n",
+                             "[Editorfenster]\nOben=2\nBreite=800\nHoehe=600\n"}) {
+    DateiSchreiben(pfad, inhalt);
+    QVERIFY2(!FensterlageLesen(pfad).Gueltig, inhalt);
+  }
+  DateiSchreiben(pfad, "[Editorfenster]\nLinks=1\nOben=2\nBreite=800\nHoehe=600\nMaximiert=ja\n");
+  QVERIFY(FensterlageLesen(pfad).Gueltig && !FensterlageLesen(pfad).Maximiert);
+
+  // The first size: 4:3 within 90 % of the screen, frame included; never below the smallest.
+  const TFenstergroesse g = Anfangsgroesse({1920, 1080}, {2, 24});
+  QCOMPARE(g.Breite, 1264);
+  QCOMPARE(g.Hoehe, 948);
+  QCOMPARE(Anfangsgroesse({1280, 1024}, {0, 0}).Breite, 1152);
+  QCOMPARE(Anfangsgroesse({300, 200}, {0, 0}).Hoehe, FensterMindesthoehe);
 }
 
 // Qt's options and file names start the program; only the editor's own options end it at once.

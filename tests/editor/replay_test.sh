@@ -117,5 +117,28 @@ pruefen "damaged input exit" 1 $?
 printf 'key 37\nkey 38\n' | "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events - --wrap --state >"$tmp/state4.txt"
 pruefen "wrap" "Position=29,19" "$(grep '^Position=' "$tmp/state4.txt")"
 
+# The wheel zooms at the pointer: logical (100, 100) shows cell (-6, -6) at every step; with
+# Shift it scrolls three columns.
+printf 'wheel 100 100 1\n' | "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events - --state >"$tmp/state5.txt"
+pruefen "wheel in" "Position=-1,-1 Zoomstufe=1" \
+  "$(grep '^Position=' "$tmp/state5.txt") $(grep '^Zoomstufe=' "$tmp/state5.txt")"
+printf 'wheel 100 100 -9\nwheel 500 500 -1 1\n' |
+  "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events - --state >"$tmp/state6.txt"
+pruefen "wheel out, then across" "Position=15,12 Zoomstufe=6" \
+  "$(grep '^Position=' "$tmp/state6.txt") $(grep '^Zoomstufe=' "$tmp/state6.txt")"
+# Middle drag and Space with a left drag pan two cells and paint nothing.
+printf 'press 100 100 2\ndrag 254 100 2\nrelease 254 100 2\n' |
+  "$cli" replay "$tmp/in.vdz" "$tmp/mitte.vdz" --events - --state >"$tmp/state7.txt"
+pruefen "middle drag" "Position=-2,0" "$(grep '^Position=' "$tmp/state7.txt")"
+printf 'key 32\npress 100 100 0\ndrag 100 254\nrelease 100 254 0\nkeyup 32\n' |
+  "$cli" replay "$tmp/in.vdz" "$tmp/leertaste.vdz" --events - --state >"$tmp/state8.txt"
+pruefen "space drag" "Position=0,-2" "$(grep '^Position=' "$tmp/state8.txt")"
+cmp -s "$tmp/leer.vdz" "$tmp/mitte.vdz" && cmp -s "$tmp/leer.vdz" "$tmp/leertaste.vdz"
+pruefen "panning paints nothing" 0 $?
+printf 'wheel 1 2\n' | "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events - 2>/dev/null
+pruefen "wheel without delta" 2 $?
+printf 'drag 1 2 3\n' | "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events - 2>/dev/null
+pruefen "drag with no such button" 2 $?
+
 [ $fehler -eq 0 ] && echo "replay: all checks passed"
 exit $fehler

@@ -118,7 +118,7 @@ TEST_F(Zeichentest, MessageShowsForOneSecond) {
   EXPECT_EQ(Zaehlen(1250, 1084, 1450, 1104, dunkel), 0) << "message still shown at T + 1001";
 }
 
-TEST_F(Zeichentest, LogicalScreenStretchesToTheClientArea) {
+TEST_F(Zeichentest, LogicalScreenKeepsItsShapeCentredInTheClientArea) {
   KarteAnlegen(30, 30);
   P.ProgrammSpiel.Position = {15, 15};
   P.ProgrammSpiel.Anzeige = 0;
@@ -127,13 +127,24 @@ TEST_F(Zeichentest, LogicalScreenStretchesToTheClientArea) {
   EXPECT_TRUE(Nahe(Pixel(795, 190), Panel));
   EXPECT_TRUE(Weiss(300, 300));              // map cells
   EXPECT_TRUE(Nahe(Pixel(590, 300), Panel)); // logical 1180
-  // Twice as wide as high: everything stretched horizontally.
+  // Four times as wide as high: the screen of 533 x 400 pixels in the middle, black beside it,
+  // the cells square.
   Zeichnen(0, 1600, 400);
   Ablegen("breit");
-  EXPECT_TRUE(Nahe(Pixel(1590, 150), Panel));
-  EXPECT_TRUE(Nahe(Pixel(1180, 350), Panel));
-  EXPECT_TRUE(Weiss(1100, 395));              // logical (1100, 1185): the map's extra row
-  EXPECT_TRUE(Nahe(Pixel(1190, 395), Panel)); // logical x 1190
+  EXPECT_EQ(Zaehlen(0, 0, 533, 400, [](TRgb c) { return c != TRgb{0, 0, 0}; }), 0);
+  EXPECT_EQ(Zaehlen(1066, 0, 1600, 400, [](TRgb c) { return c != TRgb{0, 0, 0}; }), 0);
+  EXPECT_TRUE(Nahe(Pixel(533 + 530, 150), Panel)); // logical x 1590
+  EXPECT_TRUE(Weiss(533 + 366, 395));              // logical (1100, 1185): the map's extra row
+  P.ProgrammSpiel.Anzeige = 1u << aoGitter;
+  Zeichnen(0, 1600, 400);
+  // The grid line after the first cell lies as far right of the screen's edge as below its top.
+  auto linie = [&](int32_t x, int32_t y) { return Pixel(x, y) != TRgb{255, 255, 255}; };
+  int32_t rechts = 0, unten = 0;
+  while (rechts < 100 && !linie(533 + 2 + rechts, 10))
+    ++rechts;
+  while (unten < 100 && !linie(533 + 10, 2 + unten))
+    ++unten;
+  EXPECT_EQ(rechts, unten);
   Zeichnen(0, 1600, 1200);
 }
 
@@ -171,4 +182,25 @@ TEST(Schrift, MissingFaceFallsBackToASerif) {
   EXPECT_EQ(b, 0u);
   EXPECT_FALSE(glIsList(basis));
   OffscreenFreigeben(o);
+}
+
+TEST_F(Zeichentest, StatusFieldAndFontAtTheScreensDensity) {
+  KarteAnlegen(30, 30);
+  P.ProgrammSpiel.Anzeige = 0;
+  auto dunkel = [](TRgb c) { return c[0] < 40 && c[1] < 40 && c[2] < 40; };
+  Zeichnen();
+  EXPECT_EQ(Zaehlen(1200, 1032, 1500, 1056, dunkel), 0);
+  // The pointer over a cell: the field names it.
+  P.Maus = {{400, 400}, bbKarte};
+  Zeichnen();
+  Ablegen("zellanzeige");
+  EXPECT_GT(Zaehlen(1200, 1032, 1500, 1056, dunkel), 30);
+  // At a pixel ratio of 2 the font is built at twice the height.
+  ASSERT_EQ(Grafik->Glyphen.size(), 256u);
+  const int32_t hoehe = Grafik->Glyphen['W'].Hoehe;
+  SchriftAnpassen(*Grafik, 32);
+  EXPECT_NE(Grafik->Schriftbasis, 0u);
+  EXPECT_NEAR(Grafik->Glyphen['W'].Hoehe, 2 * hoehe, 2);
+  SchriftAnpassen(*Grafik, 16);
+  EXPECT_EQ(Grafik->Glyphen['W'].Hoehe, hoehe);
 }

@@ -193,12 +193,16 @@ TEST_F(Zeichentest, CellPicturesAreAveragedAtEveryZoomAndClientSize) {
     EXPECT_TRUE(Nahe(Pixel(mitte + 2 * cw, mitte + cw), {128, 128, 128}, 12)) << "zoom " << zoom;
   }
   Ablegen("schach");
-  // Stretched to another client size the pictures are interpolated, not missed.
+  // Scaled to another client size the pictures are interpolated, not missed.
   ZoomSetzen(P, 2);
   Zeichnen(0, 1000, 700);
-  const double fx = 1000.0 / 1600, fy = 700.0 / 1200;
-  EXPECT_TRUE(Nahe(Pixel(int((8 * 77 + 38) * fx), int((8 * 77 + 38) * fy)), Testfarbe(5), 4));
-  EXPECT_TRUE(Nahe(Pixel(int((7 * 77 + 38) * fx), int((7 * 77 + 38) * fy)), {128, 128, 128}, 12));
+  const TBildlage l = Bildlage(1000, 700);
+  const double fx = l.Breite / 1600.0, fy = l.Hoehe / 1200.0;
+  auto punkt = [&](int32_t logisch) {
+    return Pixel(l.x + int(logisch * fx), l.y + int(logisch * fy));
+  };
+  EXPECT_TRUE(Nahe(punkt(8 * 77 + 38), Testfarbe(5), 4));
+  EXPECT_TRUE(Nahe(punkt(7 * 77 + 38), {128, 128, 128}, 12));
   // The palette keeps drawing from the atlas itself.
   Zeichnen();
   EXPECT_TRUE(Nahe(Pixel(1200 + 50 + 25, 700 + 50 + 25), Testfarbe(5), 4));
@@ -224,8 +228,41 @@ TEST_F(Zeichentest, NeighbouringPicturesNeverBleedIntoCellsAtAnyClientSizeOrZoom
       Zeichnen(0, gr[0], gr[1]);
       // The map view's pixels that cells cover, less the last column and row of pixels.
       const int32_t n = P.ProgrammSpiel.Sichtweite.x, seite = std::min(1155, (n + 1) * (1155 / n));
-      const int32_t rechts = seite * gr[0] / 1600 - 1, unten = seite * gr[1] / 1200 - 1;
-      EXPECT_EQ(Zaehlen(0, 0, rechts, unten, fremd), 0)
+      const TBildlage l = Bildlage(gr[0], gr[1]);
+      const int32_t rechts = l.x + seite * l.Breite / 1600 - 1;
+      const int32_t unten = l.y + seite * l.Hoehe / 1200 - 1;
+      EXPECT_EQ(Zaehlen(l.x, l.y, rechts, unten, fremd), 0)
           << gr[0] << " x " << gr[1] << ", zoom " << zoom;
     }
+}
+
+TEST_F(Zeichentest, EveryPixelShowsTheCellItsClickHits) {
+  // The hit test of a click and the drawing agree pixel for pixel, at sizes whose scale puts
+  // cell edges between pixels and on their centres, with bars beside or above the screen.
+  ASSERT_EQ(GrafikenLaden(*Grafik, AtlasOrdner()), 1);
+  KarteAnlegen(60, 60);
+  for (int32_t x = 0; x < 60; ++x)
+    for (int32_t y = 0; y < 60; ++y)
+      GelaendeSetzen(KV.Karte, x, y, (x + 3 * y) % 16);
+  P.ProgrammSpiel.Position = {30, 30};
+  P.ProgrammSpiel.Anzeige = 0;
+  const int32_t groessen[][2] = {{800, 600}, {1003, 700}, {777, 1000}, {3200, 2400}};
+  for (const auto& gr : groessen)
+    for (int zoom : {2, 6}) {
+      ZoomSetzen(P, zoom);
+      Zeichnen(0, gr[0], gr[1]);
+      const TBildlage l = Bildlage(gr[0], gr[1]);
+      // The cells drawn: one column and row more than the zoom counts, within the map view.
+      const int32_t n = P.ProgrammSpiel.Sichtweite.x, seite = std::min(1155, (n + 1) * (1155 / n));
+      int falsch = 0;
+      for (int32_t y = l.y; y < l.y + l.Hoehe; ++y)
+        for (int32_t x = l.x; x < l.x + l.Breite; ++x) {
+          const TPunkt p = LogischerPunkt(l, x, y);
+          if (p.x < 0 || p.y < 0 || p.x >= seite || p.y >= seite) continue;
+          const TPunkt c = Sichtzelle(P, p);
+          if (!Nahe(Pixel(x, y), Testfarbe(Gelaende(KV.Karte, c.x, c.y)), 4)) ++falsch;
+        }
+      EXPECT_EQ(falsch, 0) << gr[0] << " x " << gr[1] << ", zoom " << zoom;
+    }
+  Zeichnen();
 }

@@ -174,11 +174,12 @@ TEST_F(Zeichentest, OverviewViewFrameIsCrispAtEveryMapAndClientSize) {
     for (const auto& gr : groessen) {
       Zeichnen(0, gr[0], gr[1]);
       // The row and column through the view's centre, in client pixels.
-      const double fx = gr[0] / 1600.0, fy = gr[1] / 1200.0;
-      const int32_t mx = int((1250 + (k[0] / 3 + 0.5) * 325.0 / k[0]) * fx);
-      const int32_t my = int((25 + (k[1] / 2 + 0.5) * 325.0 / k[1]) * fy);
-      const int32_t links = int(1250 * fx) + 1, rechts = int(1575 * fx) - 1;
-      const int32_t oben = int(25 * fy) + 1, unten = int(350 * fy) - 1;
+      const TBildlage l = Bildlage(gr[0], gr[1]);
+      const double fx = l.Breite / 1600.0, fy = l.Hoehe / 1200.0;
+      const int32_t mx = l.x + int((1250 + (k[0] / 3 + 0.5) * 325.0 / k[0]) * fx);
+      const int32_t my = l.y + int((25 + (k[1] / 2 + 0.5) * 325.0 / k[1]) * fy);
+      const int32_t links = l.x + int(1250 * fx) + 1, rechts = l.x + int(1575 * fx) - 1;
+      const int32_t oben = l.y + int(25 * fy) + 1, unten = l.y + int(350 * fy) - 1;
       const std::string wo = std::to_string(k[0]) + " x " + std::to_string(k[1]) + " at " +
                              std::to_string(gr[0]) + " x " + std::to_string(gr[1]);
       // Left and right lines on the centre row, top and bottom lines on the centre column.

@@ -74,11 +74,24 @@ std::vector<TAbspielereignis> AbspielereignisseLesen(std::istream& ein) {
       e.a = Zahl(w[1], Min, Max, nummer, "X");
       e.b = Zahl(w[2], Min, Max, nummer, "Y");
       e.c = Zahl(w[3], 0, 2, nummer, "B");
-    } else if (name == "move" || name == "drag") {
-      anzahl(3, 3, name == "move" ? "move X Y" : "drag X Y");
-      e.Art = name == "move" ? TAbspielart::Bewegung : TAbspielart::Ziehen;
+    } else if (name == "move") {
+      anzahl(3, 3, "move X Y");
+      e.Art = TAbspielart::Bewegung;
       e.a = Zahl(w[1], Min, Max, nummer, "X");
       e.b = Zahl(w[2], Min, Max, nummer, "Y");
+    } else if (name == "drag") {
+      anzahl(3, 4, "drag X Y [B]");
+      e.Art = TAbspielart::Ziehen;
+      e.a = Zahl(w[1], Min, Max, nummer, "X");
+      e.b = Zahl(w[2], Min, Max, nummer, "Y");
+      e.c = w.size() > 3 ? Zahl(w[3], 0, 2, nummer, "B") : mtLinks;
+    } else if (name == "wheel") {
+      anzahl(4, 5, "wheel X Y DELTA [SHIFT]");
+      e.Art = TAbspielart::Rad;
+      e.a = Zahl(w[1], Min, Max, nummer, "X");
+      e.b = Zahl(w[2], Min, Max, nummer, "Y");
+      e.c = Zahl(w[3], -Abspielrasten, Abspielrasten, nummer, "DELTA");
+      e.d = w.size() > 4 ? Zahl(w[4], 0, 255, nummer, "SHIFT") : 0;
     } else if (name == "key" || name == "keyup") {
       anzahl(2, 3, name == "key" ? "key CODE [SHIFT]" : "keyup CODE [SHIFT]");
       e.Art = name == "key" ? TAbspielart::Taste : TAbspielart::TasteLos;
@@ -88,7 +101,7 @@ std::vector<TAbspielereignis> AbspielereignisseLesen(std::istream& ein) {
       anzahl(1, 1, "tick");
     } else {
       throw TAufruffehler("events line " + std::to_string(nummer) + ": unknown event \"" +
-                          Zitat(name) + "\" (press, release, move, drag, key, keyup, tick)");
+                          Zitat(name) + "\" (press, release, move, drag, wheel, key, keyup, tick)");
     }
     liste.push_back(e);
   }
@@ -141,6 +154,7 @@ void AbspielenOeffnen(TAbspielsitzung& s, const std::string& datei, bool umbrech
   EditorStart(s.Programm, s.Ordner.Pfad.string());
   s.Umgebung.Tickzahl = [&s] { return s.Uhr; };
   s.Umgebung.LinkeTasteGedrueckt = [&s] { return s.Links; };
+  s.Umgebung.MittlereTasteGedrueckt = [&s] { return s.Mitte; };
   TEditor e{s.Programm, s.KV, s.Umgebung};
   ProgrammVorbereiten(e);
 }
@@ -153,13 +167,21 @@ void Abspielen(TAbspielsitzung& s, const std::vector<TAbspielereignis>& ereignis
     case TAbspielart::Loslassen: {
       const bool gedrueckt = ereignis.Art == TAbspielart::Druck;
       if (ereignis.c == mtLinks) s.Links = gedrueckt;
+      if (ereignis.c == mtMitte) s.Mitte = gedrueckt;
       Mausklick(e, {ereignis.a, ereignis.b}, ereignis.c, gedrueckt);
       break;
     }
     case TAbspielart::Bewegung:
-    case TAbspielart::Ziehen:
-      s.Links = ereignis.Art == TAbspielart::Ziehen;
+    case TAbspielart::Ziehen: {
+      // A move names the button held during it; the others are up.
+      const bool ziehen = ereignis.Art == TAbspielart::Ziehen;
+      s.Links = ziehen && ereignis.c == mtLinks;
+      s.Mitte = ziehen && ereignis.c == mtMitte;
       Mausbewegung(e, {ereignis.a, ereignis.b});
+      break;
+    }
+    case TAbspielart::Rad:
+      Mausrad(e, {ereignis.a, ereignis.b}, ereignis.c, static_cast<uint8_t>(ereignis.d));
       break;
     case TAbspielart::Taste:
     case TAbspielart::TasteLos:

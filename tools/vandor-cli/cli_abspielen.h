@@ -1,7 +1,8 @@
 #pragma once
 // Replaying editor input without windows: the event list of "replay" and "snapshot" (one event a
-// line: press X Y B, release X Y B, move X Y, drag X Y, key CODE [SHIFT], keyup CODE [SHIFT],
-// tick; "#" starts a comment), and a headless editor session on a scenario file.
+// line: press X Y B, release X Y B, move X Y, drag X Y [B], wheel X Y DELTA [SHIFT], key CODE
+// [SHIFT], keyup CODE [SHIFT], tick; "#" starts a comment), and a headless editor session on a
+// scenario file.
 #include <cstdint>
 #include <filesystem>
 #include <istream>
@@ -13,12 +14,15 @@
 #include "model/spiel.h"
 #include "model/szenario.h"
 
-enum class TAbspielart { Druck, Loslassen, Bewegung, Ziehen, Taste, TasteLos, Takt };
+enum class TAbspielart { Druck, Loslassen, Bewegung, Ziehen, Rad, Taste, TasteLos, Takt };
 
 struct TAbspielereignis {
   TAbspielart Art = TAbspielart::Takt;
-  int32_t a = 0, b = 0, c = 0;
+  int32_t a = 0, b = 0, c = 0, d = 0;
 };
+
+// The largest number of notches one wheel event may turn.
+constexpr int32_t Abspielrasten = 10000;
 
 // An event line longer than this, or a list longer than that, is a file error.
 constexpr std::size_t Abspielzeilenlaenge = 4096;
@@ -49,6 +53,7 @@ struct TAbspielsitzung {
   TEditorUmgebung Umgebung;
   uint32_t Uhr = 0;
   bool Links = false;
+  bool Mitte = false;
 };
 
 // Loads the scenario into the session's game record and starts the editor state (the caller may
