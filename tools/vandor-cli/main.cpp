@@ -66,20 +66,21 @@ int main(int argc, char** argv) {
     AlleAufrufe(std::cerr);
     return 2;
   }
+  // Every failure is one line, whatever names or texts it quotes.
   try {
     return befehl->Ausfuehren(TArgumente(argv + 2, argv + argc));
   } catch (const TAufruffehler& e) {
-    std::cerr << "vandor-cli " << befehl->Name << ": " << e.what() << '\n'
+    std::cerr << "vandor-cli " << befehl->Name << ": " << Terminalzeile(e.what()) << '\n'
               << "usage: vandor-cli " << befehl->Aufruf << '\n';
     return 2;
   } catch (const TDateifehler& e) {
-    std::cerr << "vandor-cli: " << e.what() << '\n';
+    std::cerr << "vandor-cli: " << Terminalzeile(e.what()) << '\n';
     return 1;
   } catch (const std::bad_alloc&) {
     std::cerr << "vandor-cli " << befehl->Name << ": out of memory\n";
     return 1;
   } catch (const std::exception& e) {
-    std::cerr << "vandor-cli " << befehl->Name << ": " << e.what() << '\n';
+    std::cerr << "vandor-cli " << befehl->Name << ": " << Terminalzeile(e.what()) << '\n';
     return 1;
   }
 }
