@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/programmdaten.h"
+#include "editor/start.h"
 #include "scenario/karte_erzeugen.h"
 
 class QComboBox;
@@ -43,6 +44,9 @@ public:
   // user settings. Throws std::runtime_error when a data folder cannot be created.
   THauptFormular(TProgrammdaten& daten, const std::string& programmordner,
                  QWidget* parent = nullptr);
+  // The same for the data folders chosen at start: ordner.Daten is the program folder, and
+  // the folders of pictures and scenarios that come with the program are read after it.
+  THauptFormular(TProgrammdaten& daten, const TDatenordner& ordner, QWidget* parent = nullptr);
 
   // Connects the editor window both ways: the dialog opens it, and it calls back for saving and
   // for showing the dialog again.
@@ -159,7 +163,8 @@ private:
   // Fills the scenario record from the map and the dialog's texts; false when memory runs out.
   bool SzenarioVorbereiten();
   // Writes the prepared record to pfad; an older file there is replaced only by a whole new one.
-  bool SzenarioSchreiben(const std::string& pfad);
+  // On failure grund (when given) says why, in English ("cannot be written, it is read-only").
+  bool SzenarioSchreiben(const std::string& pfad, std::string* grund = nullptr);
   // The closing save under "Letztes"; false when the user chose to go back to the dialog.
   bool LetztesSpeichern();
   // The unattended end's last resort: a free numbered name in the scenario folder, else in
