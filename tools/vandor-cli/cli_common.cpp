@@ -129,15 +129,16 @@ void ZielPruefen(const std::string& pfad) {
     throw TDateifehler(pfad, "cannot be written, the file name is too long (" +
                                  std::to_string(name) + " bytes, at most " +
                                  std::to_string(NAME_MAX) + ")");
-  std::string problem = OrdnerProblem(OrdnerVon(pfad));
-  if (!problem.empty()) throw TDateifehler(pfad, "cannot be written, " + problem);
-  // Nothing is replaced that is not a plain file its owner may write; a link leads to the file
-  // that is written, which may lie in another folder.
+  // Nothing is replaced that is not a plain file its owner may write: what stands there is told
+  // first. A link leads to the file that is written, which may lie in another folder.
   TSchreibziel ziel;
-  if (!SchreibzielPruefen(pfad, ziel, &problem))
-    throw TDateifehler(pfad, "cannot be written, " + problem);
-  if (ziel.Pfad != pfad) problem = OrdnerProblem(OrdnerVon(ziel.Pfad));
+  std::string grund;
+  const bool zulaessig = SchreibzielPruefen(pfad, ziel, &grund);
+  if (!zulaessig && grund.rfind("it is ", 0) == 0)
+    throw TDateifehler(pfad, "cannot be written, " + grund);
+  const std::string problem = OrdnerProblem(OrdnerVon(zulaessig ? ziel.Pfad : pfad));
   if (!problem.empty()) throw TDateifehler(pfad, "cannot be written, " + problem);
+  if (!zulaessig) throw TDateifehler(pfad, "cannot be written, " + grund);
 }
 
 std::FILE* EingabedateiOeffnen(const std::string& pfad, const char* was) {
