@@ -102,6 +102,9 @@ QComboBox* Auswahlliste(QWidget* eltern, int x, int y, int breite) {
 
 THauptFormular::THauptFormular(TProgrammdaten& daten, const std::string& programmordner,
                                QWidget* parent)
+    : THauptFormular(daten, TDatenordner{programmordner, {}, {}}, parent) {}
+
+THauptFormular::THauptFormular(TProgrammdaten& daten, const TDatenordner& ordner, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -160,7 +163,9 @@ THauptFormular::THauptFormular(TProgrammdaten& daten, const std::string& program
   SteuerelementeAnlegen();
 
   ZufallsquelleStarten();
-  EditorStart(Daten.Programm, programmordner);
+  EditorStart(Daten.Programm, ordner.Daten);
+  Daten.Programm.Grafikvorrat = ordner.Grafikvorrat;
+  Daten.Programm.Szenariovorrat = ordner.Szenariovorrat;
   QtTexteLaden(Daten.Programm.Sprache);
   // The map generator draws from the game record's own generator, which only a reset seeds.
   SpielZuruecksetzen(Daten.KV);
@@ -375,6 +380,11 @@ void THauptFormular::SzenariosAnzeigen(std::string waehlen) {
   ListView2->clear();
   std::vector<std::string> gefunden;
   if (anzahl > 0) DateienSuchen(ordner, Szenarioendung, true, true, gefunden);
+  // The scenarios that come with the program follow the user's own, read from where they are.
+  std::vector<std::string> mitgeliefert;
+  if (!Daten.Programm.Szenariovorrat.empty() &&
+      DateienSuchen(Daten.Programm.Szenariovorrat, Szenarioendung, true, true, mitgeliefert) > 0)
+    gefunden.insert(gefunden.end(), mitgeliefert.begin(), mitgeliefert.end());
   // The file opened from the command line stays in the list wherever it lies.
   if (!Geoeffnet.empty() && Zeilenindex(gefunden, Geoeffnet) < 0) gefunden.push_back(Geoeffnet);
   if (gefunden.empty()) return;
@@ -408,11 +418,14 @@ void THauptFormular::SzenarioAnzeigen(int index) {
   TWarten warten;
   // The preview reads into a game record of its own: the map being edited stays as it is.
   TKV vorschau;
-  const bool gelesen = SzenarioLaden(vorschau, Daten.Szenario, SzenarioDateien[index]);
+  std::string grund;
+  const bool gelesen = SzenarioLaden(vorschau, Daten.Szenario, SzenarioDateien[index], &grund);
   Memo1->clear();
   if (!gelesen) {
-    // Not the details of the last file, nor half of this one's.
+    // Not the details of the last file, nor half of this one's; the reason as the system and
+    // the reader tell it.
     Memo1->appendPlainText(Sprachwahl("Datei kann nicht gelesen werden", "File cannot be read"));
+    Memo1->appendPlainText(QString::fromStdString(grund));
     Uebersicht = QImage();
     Image1->clear();
     VorschauPfad.clear();
@@ -718,8 +731,8 @@ bool THauptFormular::SzenarioVorbereiten() {
   return true;
 }
 
-bool THauptFormular::SzenarioSchreiben(const std::string& pfad) {
-  if (!SzenarioSpeichern(Daten.Szenario, pfad)) return false;
+bool THauptFormular::SzenarioSchreiben(const std::string& pfad, std::string* grund) {
+  if (!SzenarioSpeichern(Daten.Szenario, pfad, grund)) return false;
   // The record was filled from the map just before: the map is saved as it stands.
   KarteGesichert(Daten.Programm, Daten.KV);
   Dateiname = QString::fromStdString(Grundname(pfad));

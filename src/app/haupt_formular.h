@@ -15,6 +15,7 @@
 #include "app/ungespeichert_frage.h"
 #include "app/wiederherstellung_frage.h"
 #include "editor/sicherung.h"
+#include "editor/start.h"
 #include "scenario/karte_erzeugen.h"
 
 class QComboBox;
@@ -47,6 +48,9 @@ public:
   // user settings. Throws std::runtime_error when a data folder cannot be created.
   THauptFormular(TProgrammdaten& daten, const std::string& programmordner,
                  QWidget* parent = nullptr);
+  // The same for the data folders chosen at start: ordner.Daten is the program folder, and
+  // the folders of pictures and scenarios that come with the program are read after it.
+  THauptFormular(TProgrammdaten& daten, const TDatenordner& ordner, QWidget* parent = nullptr);
 
   // Connects the editor window both ways: the dialog opens it, and it calls back for saving and
   // for showing the dialog again.
@@ -183,7 +187,8 @@ private:
   // back (false).
   bool UngespeichertKlaeren();
   // Writes the prepared record to pfad; an older file there is replaced only by a whole new one.
-  bool SzenarioSchreiben(const std::string& pfad);
+  // On failure grund (when given) says why, in English ("cannot be written, it is read-only").
+  bool SzenarioSchreiben(const std::string& pfad, std::string* grund = nullptr);
   // The closing save under "Letztes"; false when the user chose to go back to the dialog.
   bool LetztesSpeichern();
   // The unattended end's last resort: a free numbered name in the scenario folder, else in

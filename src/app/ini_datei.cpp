@@ -1,15 +1,15 @@
 #include "app/ini_datei.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstdint>
+#include <cstring>
 #include <optional>
-#include <system_error>
+#include <vector>
+
+#include "base/datei_ersetzen.h"
+#include "base/datei_lesen.h"
 
 namespace {
 
@@ -81,15 +81,8 @@ bool HatZeilenende(const std::string& z) {
 }
 
 const std::string Bytereihenfolgemarke = "\xEF\xBB\xBF";
-
-// The file the name stands for: the target of a symbolic link (followed to its end, which
-// need not exist yet), else the name itself.
-std::string Zieldatei(const std::string& pfad) {
-  std::error_code fehler;
-  if (!std::filesystem::is_symlink(std::filesystem::symlink_status(pfad, fehler))) return pfad;
-  const auto ziel = std::filesystem::weakly_canonical(pfad, fehler);
-  return fehler ? pfad : ziel.string();
-}
+// A settings file is a few lines; anything larger is not one.
+constexpr uint64_t IniHoechstgroesse = 16 << 20;
 
 } // namespace
 
@@ -119,47 +112,26 @@ std::string IniAlsText(const TIniDatei& datei) {
 bool IniLaden(const std::string& pfad, TIniDatei& datei) {
   datei = {};
   struct stat info {};
-  if (stat(pfad.c_str(), &info) != 0) return errno == ENOENT;
+  if (::stat(pfad.c_str(), &info) != 0) return errno == ENOENT;
   // Without a read bit the file is unreadable for its owner; root must not read and then
   // replace what the owner could not have.
-  if (!S_ISREG(info.st_mode) || !(info.st_mode & S_IRUSR)) return false;
-  std::ifstream f(pfad, std::ios::binary);
-  if (!f) return false;
-  const std::string inhalt{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-  if (f.bad()) return false;
-  datei = IniAusText(inhalt);
+  if (S_ISREG(info.st_mode) && !(info.st_mode & S_IRUSR)) return false;
+  // Opened without waiting: a FIFO or a device in the file's place is no settings file.
+  std::vector<uint8_t> inhalt;
+  if (!EingabeLesen(pfad, inhalt, IniHoechstgroesse)) return false;
+  datei = IniAusText(std::string(inhalt.begin(), inhalt.end()));
   return true;
 }
 
 bool IniSpeichern(const std::string& pfad, const TIniDatei& datei) {
-  const std::string ziel = Zieldatei(pfad);
-  struct stat info {};
-  const bool vorhanden = stat(ziel.c_str(), &info) == 0;
-  // A read-only file stays as it is, as the profile functions leave it; so does anything that
-  // is not a plain file.
-  if (vorhanden && (!S_ISREG(info.st_mode) || !(info.st_mode & S_IWUSR))) return false;
-  const std::string neu = ziel + ".neu";
-  {
-    std::ofstream f(neu, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    const std::string text = IniAlsText(datei);
-    f.write(text.data(), static_cast<std::streamsize>(text.size()));
-    f.close();
-    // The owner stays too where the process may keep it (as root for another user's file);
-    // where it may not, the file is the process's own, as any new file would be.
-    if (vorhanden && (info.st_uid != geteuid() || info.st_gid != getegid())) {
-      [[maybe_unused]] const int eigner = chown(neu.c_str(), info.st_uid, info.st_gid);
-    }
-    if (!f || (vorhanden && chmod(neu.c_str(), info.st_mode & 07777) != 0)) {
-      std::remove(neu.c_str());
-      return false;
-    }
-  }
-  if (std::rename(neu.c_str(), ziel.c_str()) != 0) {
-    std::remove(neu.c_str());
+  // Replaced in one step; links written through, permissions and owner kept, a read-only file
+  // (as the profile functions leave it) or anything but a plain file refused.
+  const std::string text = IniAlsText(datei);
+  return DateiErsetzen(pfad, [&](int fd, std::string& grund) {
+    if (AllesSchreiben(fd, reinterpret_cast<const uint8_t*>(text.data()), text.size())) return true;
+    grund = std::string("cannot be written: ") + std::strerror(errno);
     return false;
-  }
-  return true;
+  });
 }
 
 TText IniLesen(const TIniDatei& datei, const TText& abschnitt, const TText& schluessel,

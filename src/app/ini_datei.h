@@ -25,13 +25,15 @@ TIniDatei IniAusText(const std::string& inhalt);
 std::string IniAlsText(const TIniDatei& datei);
 
 // Reads the file at pfad (UTF-8 path) into datei. A missing file gives an empty one and true;
-// a file that exists but cannot be read (a read error, not a plain file, or no read permission
-// for its owner, which counts even where the process could read it anyway) gives false.
+// a file that exists but cannot be read (a read error, not a plain file, larger than 16 MiB, or
+// no read permission for its owner, which counts even where the process could read it anyway)
+// gives false. Opening never waits (a FIFO in the file's place).
 bool IniLaden(const std::string& pfad, TIniDatei& datei);
-// Writes the file beside pfad and renames it into place, so that a failed write leaves the old
-// file whole. A symbolic link is written through: the new file goes beside its target and
-// replaces the target, keeping its permissions. A file without write permission for its owner
-// is read-only and is not replaced. Returns false when the file was not written.
+// Writes the file beside pfad and renames it into place (DateiErsetzen), so that a failed write
+// leaves the old file whole. A symbolic link is written through: the new file goes beside its
+// target and replaces the target, keeping its permissions. A file without write permission for
+// its owner is read-only and is not replaced, nor is anything but a plain file. Returns false
+// when the file was not written.
 bool IniSpeichern(const std::string& pfad, const TIniDatei& datei);
 
 // The value of the first such key in the first such section, cut to 2 047 characters and

@@ -12,6 +12,7 @@
 
 #include "app/beenden.h"
 #include "app/befehlszeile.h"
+#include "app/datenort.h"
 #include "app/gl_form.h"
 #include "app/haupt_formular.h"
 #include "app/programmdaten.h"
@@ -42,14 +43,17 @@ int main(int argc, char** argv) {
       qEnvironmentVariable("XDG_DATA_HOME").toStdString(), QDir::homePath().toStdString());
   auto daten = std::make_unique<TProgrammdaten>();
   try {
-    THauptFormular dialog(*daten, ordner.Daten);
-    daten->Programm.Grafikvorrat = ordner.Grafikvorrat; // before the editor window loads them
+    THauptFormular dialog(*daten, ordner);
     TGLForm editorfenster(*daten);
     dialog.EditorFensterSetzen(&editorfenster);
     // A scenario file named on the command line (as a file manager opens one) comes chosen.
     const std::string datei = THauptFormular::Befehlszeilendatei(QCoreApplication::arguments());
     if (!datei.empty()) dialog.SzenarioOeffnen(datei);
     dialog.show();
+    // Once, on the first run of a copy whose folder the user cannot write.
+    const QString hinweis = DatenortHinweis(
+        ordner, QCoreApplication::applicationDirPath().toStdString(), daten->Programm.Sprache);
+    if (!hinweis.isEmpty()) dialog.Hinweis(hinweis);
     // A recovery copy left by a run that did not end cleanly is offered first.
     dialog.WiederherstellungAnbieten();
     offen = &dialog;

@@ -186,6 +186,9 @@ struct TProgramm {
   // Set when the overview missed changes while it was switched off; the next update then
   // rebuilds it whole.
   bool UebersichtVeraltet = true;
+  // The scenarios that come with the program, listed (read-only) after Pfad's "Szenario";
+  // empty: none.
+  std::string Szenariovorrat;
 };
 
 inline bool AnzeigeAn(const TProgramm& p, TAnzeigeOption o) {

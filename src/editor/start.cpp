@@ -22,21 +22,41 @@ std::string MitStrich(std::string ordner) {
 
 TDatenordner DatenordnerWaehlen(const std::string& programmordner, const std::string& xdgDataHome,
                                 const std::string& home) {
+  return DatenordnerWaehlen(programmordner, xdgDataHome, home,
+                            ::access(MitStrich(programmordner).c_str(), W_OK) == 0);
+}
+
+TDatenordner DatenordnerWaehlen(const std::string& programmordner, const std::string& xdgDataHome,
+                                const std::string& home, bool beschreibbar) {
   const std::string eigen = MitStrich(programmordner);
   std::error_code f;
   const std::filesystem::path vorrat =
       std::filesystem::path(eigen).parent_path().parent_path() / "share" / "vandor-editor";
   const bool installiert = std::filesystem::is_directory(vorrat, f);
   // Root may write anywhere: an installed program is told by its share folder, not by rights.
-  if (!installiert && ::access(eigen.c_str(), W_OK) == 0) return {eigen, {}};
+  if (!installiert && beschreibbar) return {eigen, {}, {}};
+  TDatenordner d;
+  if (installiert) {
+    d.Grafikvorrat = (vorrat / "Grafik").string();
+    if (std::filesystem::is_directory(vorrat / "Szenario", f))
+      d.Szenariovorrat = (vorrat / "Szenario").string();
+  } else {
+    // A copy that cannot be written: what it brings stays readable behind the user's files.
+    d.Grafikvorrat = eigen + "Grafik";
+    d.Szenariovorrat = eigen + "Szenario";
+  }
   std::string basis;
   if (!xdgDataHome.empty() && xdgDataHome.front() == '/')
     basis = MitStrich(xdgDataHome);
   else if (!home.empty() && home.front() == '/')
     basis = MitStrich(home) + ".local/share/";
   else
-    return {eigen, installiert ? (vorrat / "Grafik").string() : std::string()};
-  return {basis + "vandor-editor/", installiert ? (vorrat / "Grafik").string() : std::string()};
+    return installiert ? TDatenordner{eigen, d.Grafikvorrat, d.Szenariovorrat}
+                       : TDatenordner{eigen, {}, {}};
+  d.Daten = basis + "vandor-editor/";
+  d.Verlegt = !installiert;
+  d.Neu = !std::filesystem::exists(d.Daten, f);
+  return d;
 }
 
 void EditorStart(TProgramm& programm, const std::string& pfad) {

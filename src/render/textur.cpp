@@ -3,8 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <exception>
-#include <fstream>
+#include <algorithm>
 #include <utility>
 
 #include "render/tga.h"
@@ -16,35 +15,18 @@ bool Melden(std::string* fehler, const std::string& text) {
   return false;
 }
 
-// The whole file; false when it cannot be opened or read.
-bool DateiLesen(const std::string& dateiname, std::vector<uint8_t>& daten) {
-  std::ifstream datei(dateiname, std::ios::binary | std::ios::ate);
-  if (!datei) return false;
-  const std::streamoff laenge = datei.tellg();
-  if (laenge < 0) return false;
-  daten.resize(static_cast<std::size_t>(laenge));
-  datei.seekg(0);
-  return static_cast<bool>(datei.read(reinterpret_cast<char*>(daten.data()), laenge));
-}
-
 } // namespace
 
 bool TexturLaden(const std::string& dateiname, uint32_t& textur, std::string* fehler,
                  TBildpixel* behalten) {
   textur = 0;
   if (behalten) *behalten = TBildpixel{};
-  std::vector<uint8_t> daten;
-  try {
-    if (!DateiLesen(dateiname, daten)) return Melden(fehler, "cannot read image file");
-  } catch (const std::exception&) {
-    return Melden(fehler, "out of memory for the image file");
-  }
   GLint groesste = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &groesste);
-  // Too large is told from the header, before pixels are decoded only to be thrown away.
-  if (daten.size() >= 16 &&
-      ((daten[12] | (daten[13] << 8)) > groesste || (daten[14] | (daten[15] << 8)) > groesste))
-    return Melden(fehler, "image larger than the largest texture");
+  // Too large is told from the header, before the rest of the file is read.
+  std::vector<uint8_t> daten;
+  if (!TgaDateiLesen(dateiname, daten, std::min<int32_t>(groesste, TgaHoechstseite), fehler))
+    return false;
   TBildpixel bild;
   if (!TgaDekodieren(daten.data(), daten.size(), bild, fehler)) return false;
   daten = {};

@@ -1,7 +1,14 @@
 #include "render/tga.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstring>
+#include <exception>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "base/datei_lesen.h"
 
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
@@ -25,14 +32,14 @@ bool Melden(std::string* fehler, const std::string& text) {
 // decoder does; the decoder itself would fill missing bytes with black without a word, so a few
 // header bytes could make it fill gigabytes.
 bool Pruefen(const uint8_t* d, std::size_t laenge, std::string* fehler) {
-  if (laenge < 18) return Melden(fehler, "image file is cut short");
+  if (laenge < TgaKopfgroesse) return Melden(fehler, "image file is cut short");
   const int palettenart = d[1], art = d[2];
   const uint64_t palettenanfang = d[3] | (d[4] << 8), palettenlaenge = d[5] | (d[6] << 8);
   const int palettenbits = d[7];
   const uint64_t breite = d[12] | (d[13] << 8), hoehe = d[14] | (d[15] << 8);
   const int bits = d[16];
   const bool gepackt = art >= 8;
-  uint64_t vorn = 18 + d[0]; // header and image id
+  uint64_t vorn = TgaKopfgroesse + d[0]; // header and image id
   if (palettenart == 1) {
     if (art != 1 && art != 9) return Melden(fehler, "not a TGA image of a kind taken here");
     if (bits != 8 && bits != 16) return Melden(fehler, "not a TGA image of a kind taken here");
@@ -79,6 +86,63 @@ bool Pruefen(const uint8_t* d, std::size_t laenge, std::string* fehler) {
 }
 
 } // namespace
+
+uint64_t TgaHoechstgroesse(const uint8_t* kopf) {
+  const uint64_t palettenanfang = kopf[3] | (kopf[4] << 8),
+                 palettenlaenge = kopf[5] | (kopf[6] << 8);
+  const uint64_t breite = kopf[12] | (kopf[13] << 8), hoehe = kopf[14] | (kopf[15] << 8);
+  const uint64_t pixelbytes = (kopf[16] + 7) / 8;
+  const uint64_t palette =
+      kopf[1] == 1 ? (palettenanfang + palettenlaenge) * ((kopf[7] + 7) / 8) : 0;
+  // Packed, each pixel may come as a raw packet of its own: a count byte more per pixel.
+  const uint64_t pixel = breite * hoehe * (kopf[2] >= 8 ? 1 + pixelbytes : pixelbytes);
+  return TgaKopfgroesse + kopf[0] + palette + pixel + TgaAnhangsraum;
+}
+
+bool TgaDateiLesen(const std::string& pfad, std::vector<uint8_t>& daten, int32_t hoechstseite,
+                   std::string* fehler) {
+  daten.clear();
+  std::string grund;
+  const int fd = EingabeOeffnen(pfad, &grund, "an image file");
+  if (fd < 0) return Melden(fehler, grund);
+  struct stat info {};
+  uint8_t kopf[TgaKopfgroesse] = {};
+  bool gut = false;
+  if (::fstat(fd, &info) != 0 || AllesLesen(fd, kopf, sizeof kopf) < 0) {
+    grund = std::string("cannot read image file: ") + std::strerror(errno);
+  } else if (static_cast<uint64_t>(info.st_size) < TgaKopfgroesse) {
+    grund = "image file is cut short";
+  } else if ((kopf[12] | (kopf[13] << 8)) > hoechstseite ||
+             (kopf[14] | (kopf[15] << 8)) > hoechstseite) {
+    grund = "image larger than the largest texture";
+  } else if (static_cast<uint64_t>(info.st_size) > TgaHoechstgroesse(kopf)) {
+    // Judged from the header: a huge (or sparse) file is not read only to be thrown away.
+    grund = "image file larger than its header allows (" + std::to_string(info.st_size) +
+            " bytes for " + std::to_string(kopf[12] | (kopf[13] << 8)) + " x " +
+            std::to_string(kopf[14] | (kopf[15] << 8)) + " pixels)";
+  } else {
+    try {
+      daten.assign(kopf, kopf + sizeof kopf);
+      daten.resize(static_cast<std::size_t>(info.st_size));
+      const std::size_t rest = daten.size() - sizeof kopf;
+      const int64_t n = AllesLesen(fd, daten.data() + sizeof kopf, rest);
+      if (n < 0)
+        grund = std::string("cannot read image file: ") + std::strerror(errno);
+      else if (static_cast<uint64_t>(n) < rest)
+        grund = "image file is cut short";
+      else
+        gut = true;
+    } catch (const std::exception&) {
+      grund = "out of memory for the image file";
+    }
+  }
+  ::close(fd);
+  if (!gut) {
+    daten = {};
+    return Melden(fehler, grund);
+  }
+  return true;
+}
 
 bool TgaDekodieren(const uint8_t* daten, std::size_t laenge, TBildpixel& bild,
                    std::string* fehler) {

@@ -1,14 +1,13 @@
 #include "scenario/szenario_datei.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <exception>
-#include <fcntl.h>
+#include <functional>
 #include <new>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/datei_lesen.h"
 #include "scenario/komprimierung.h"
 
 namespace {
@@ -86,52 +85,65 @@ template <class TSchreiben> bool BildSchreiben(const TSzenario& s, TSchreiben&& 
   return true;
 }
 
-// The cells column by column and the start positions one by one to the leser; what the image
-// lacks at its end arrives as zeros, as it would stay in an emptied record.
+// The cells column by column and the start positions one by one to the leser; start positions
+// missing at the very end arrive as (0, 0), as they would stay in an emptied record. Returns
+// false when the image ends within its cells (gelesen counts on).
 template <class TLesen>
-void WeiterReichen(TSzenario& s, TLesen& lesen, const TSzenarioLeser& leser) {
+bool WeiterReichen(TSzenario& s, TLesen& lesen, const TSzenarioLeser& leser, uint64_t& gelesen) {
   const int32_t breite = s.Kartenwerte[0], hoehe = s.Kartenwerte[1], anzahl = s.Kartenwerte[2];
   if (leser.Kopf) leser.Kopf(s);
   if (breite > 0 && hoehe > 0) {
     std::vector<uint8_t> spalte(static_cast<std::size_t>(hoehe));
     for (int32_t x = 0; x < breite; ++x) {
-      const std::size_t gelesen = lesen(spalte.data(), spalte.size());
-      if (gelesen < spalte.size()) std::fill(spalte.begin() + gelesen, spalte.end(), 0);
+      const std::size_t n = lesen(spalte.data(), spalte.size());
+      gelesen += n;
+      if (n < spalte.size()) return false;
       if (leser.Spalte) leser.Spalte(x, spalte.data());
     }
   }
   uint8_t punkt[Startpunktgroesse];
   for (int32_t i = 0; i < anzahl; ++i) {
     std::memset(punkt, 0, sizeof punkt);
-    lesen(punkt, sizeof punkt);
+    gelesen += lesen(punkt, sizeof punkt);
     if (leser.Startpunkt) leser.Startpunkt(i, TPunkt{ZahlLesen(punkt), ZahlLesen(punkt + 4)});
   }
+  return true;
 }
 
-enum class TBildFehler { Keiner, Negativ, ZuGross };
+// A refused image leaves nothing behind but emptied fields.
+void Verwerfen(TSzenario& s) {
+  SzenarioLeeren(s);
+  std::fill(std::begin(s.Kartenwerte), std::end(s.Kartenwerte), 0);
+  s.Geladen &= static_cast<uint8_t>(~sgGeladen);
+}
 
-// Reads the image through lesen(ziel, laenge) -> bytes read (fewer at the end). Whatever the
-// image lacks at its end stays as emptied; the map values keep what they held. Sizes are checked
-// before anything is allocated for them.
-// With a leser the cells and start positions go to it instead of into s.
+enum class TBildFehler { Keiner, Negativ, ZuGross, Kurz };
+
+// Reads the image through lesen(ziel, laenge) -> bytes read (fewer at the end) into s, which
+// starts empty (its map values zero too: nothing of an earlier scenario shows through). The head
+// and, for a map with cells, every cell must be there: an image cut short before the end of its
+// cells is damaged (gelesen says how far it went). Only the start positions at the very end may
+// be missing, as they always might: those read as (0, 0). Sizes are checked before anything is
+// allocated for them. With a leser the cells and start positions go to it instead of into s.
 template <class TLesen>
 TBildFehler BildLesen(TSzenario& s, TLesen&& lesen, int32_t hoechstseite,
-                      int32_t hoechstStartpunkte, const TSzenarioLeser* leser = nullptr) {
-  SzenarioLeeren(s);
+                      int32_t hoechstStartpunkte, uint64_t& gelesen,
+                      const TSzenarioLeser* leser = nullptr) {
+  Verwerfen(s);
+  gelesen = 0;
   uint8_t feld[Textfeld];
   for (TText& text : s.Texte) {
     std::memset(feld, 0, sizeof feld);
-    lesen(feld, Textfeld);
+    gelesen += lesen(feld, Textfeld);
     text.assign(reinterpret_cast<const char*>(feld + 1), feld[0]);
   }
-  lesen(feld, Reservefeld); // ignored
-  uint8_t werte[Kartenwertefeld];
-  for (int i = 0; i < 10; ++i)
-    ZahlAblegen(werte + 4 * i, s.Kartenwerte[i]);
-  lesen(werte, Kartenwertefeld);
+  gelesen += lesen(feld, Reservefeld); // ignored
+  uint8_t werte[Kartenwertefeld] = {};
+  gelesen += lesen(werte, Kartenwertefeld);
+  gelesen += lesen(feld, 1); // the status byte
+  if (gelesen < static_cast<uint64_t>(SzenarioKopfGroesse)) return TBildFehler::Kurz;
   for (int i = 0; i < 10; ++i)
     s.Kartenwerte[i] = ZahlLesen(werte + 4 * i);
-  lesen(feld, 1); // the status byte
 
   const int32_t breite = s.Kartenwerte[0], hoehe = s.Kartenwerte[1], anzahl = s.Kartenwerte[2];
   // A damaged or hand-made file must not make us allocate absurd amounts, nor hand on sizes
@@ -139,22 +151,22 @@ TBildFehler BildLesen(TSzenario& s, TLesen&& lesen, int32_t hoechstseite,
   if (breite < 0 || hoehe < 0 || anzahl < 0) return TBildFehler::Negativ;
   if (breite > hoechstseite || hoehe > hoechstseite || anzahl > hoechstStartpunkte)
     return TBildFehler::ZuGross;
-  if (leser) {
-    WeiterReichen(s, lesen, *leser);
-    return TBildFehler::Keiner;
-  }
+  if (leser)
+    return WeiterReichen(s, lesen, *leser, gelesen) ? TBildFehler::Keiner : TBildFehler::Kurz;
   if (breite > 0 && hoehe > 0) {
     s.Zellen.Breite = breite;
     s.Zellen.Hoehe = hoehe;
     s.Zellen.Gelaende.assign(static_cast<std::size_t>(breite) * static_cast<std::size_t>(hoehe), 0);
-    lesen(s.Zellen.Gelaende.data(), s.Zellen.Gelaende.size());
+    const std::size_t zellen = lesen(s.Zellen.Gelaende.data(), s.Zellen.Gelaende.size());
+    gelesen += zellen;
+    if (zellen < s.Zellen.Gelaende.size()) return TBildFehler::Kurz;
   }
   if (anzahl > 0) {
     s.Startpunkte.resize(static_cast<std::size_t>(anzahl));
     uint8_t punkt[Startpunktgroesse];
     for (TPunkt& p : s.Startpunkte) {
       std::memset(punkt, 0, sizeof punkt);
-      lesen(punkt, sizeof punkt);
+      gelesen += lesen(punkt, sizeof punkt);
       p.x = ZahlLesen(punkt);
       p.y = ZahlLesen(punkt + 4);
     }
@@ -165,62 +177,62 @@ TBildFehler BildLesen(TSzenario& s, TLesen&& lesen, int32_t hoechstseite,
 
 // Why an image was refused, for the user.
 std::string BildFehlerText(TBildFehler f, const TSzenario& s, int32_t hoechstseite,
-                           int32_t hoechstStartpunkte) {
+                           int32_t hoechstStartpunkte, uint64_t gelesen) {
   const std::string werte = "width " + std::to_string(s.Kartenwerte[0]) + ", height " +
                             std::to_string(s.Kartenwerte[1]) + ", " +
                             std::to_string(s.Kartenwerte[2]) + " start positions";
+  if (f == TBildFehler::Kurz) {
+    if (gelesen < static_cast<uint64_t>(SzenarioKopfGroesse))
+      return "damaged: it ends after " + std::to_string(gelesen) + " bytes, before its map (" +
+             std::to_string(SzenarioKopfGroesse) + " bytes come before the cells)";
+    return "damaged: it ends after " + std::to_string(gelesen) +
+           " bytes, within the cells of its " + std::to_string(s.Kartenwerte[0]) + " x " +
+           std::to_string(s.Kartenwerte[1]) + " map";
+  }
   if (f == TBildFehler::Negativ) return "not a scenario file: negative sizes (" + werte + ")";
   return "sizes beyond " + std::to_string(hoechstseite) + " x " + std::to_string(hoechstseite) +
          " cells or " + std::to_string(hoechstStartpunkte) + " start positions (" + werte + ")";
 }
 
-// A refused image leaves nothing behind but emptied fields.
-void Verwerfen(TSzenario& s) {
-  SzenarioLeeren(s);
-  std::fill(std::begin(s.Kartenwerte), std::end(s.Kartenwerte), 0);
-  s.Geladen &= static_cast<uint8_t>(~sgGeladen);
-}
-
 // Reads the image from the stream q into s. Empty on success, else why not.
 std::string StromLesen(TSzenario& s, TEntpackstrom& q, int32_t hoechstseite,
                        int32_t hoechstStartpunkte, const TSzenarioLeser* leser = nullptr) {
-  SzenarioLeeren(s);
+  Verwerfen(s);
   if (!q.Bereit) return "not enough memory";
+  uint64_t gelesen = 0;
   const TBildFehler f = BildLesen(
       s, [&](uint8_t* ziel, std::size_t laenge) { return q.Lesen(ziel, laenge); }, hoechstseite,
-      hoechstStartpunkte, leser);
+      hoechstStartpunkte, gelesen, leser);
   std::string grund;
-  if (f != TBildFehler::Keiner) grund = BildFehlerText(f, s, hoechstseite, hoechstStartpunkte);
+  if (f != TBildFehler::Keiner)
+    grund = BildFehlerText(f, s, hoechstseite, hoechstStartpunkte, gelesen);
   if (grund.empty()) {
     const uint64_t seite = static_cast<uint64_t>(std::max(hoechstseite, 0));
     q.Ausschoepfen(SzenarioKopfGroesse + seite * seite +
                    Startpunktgroesse * static_cast<uint64_t>(std::max(hoechstStartpunkte, 0)));
   }
+  // A broken stream is the true reason of an image that ends too soon.
   if (q.Lesefehler != 0)
     grund = std::string("cannot be read: ") + std::strerror(q.Lesefehler);
-  else if (grund.empty() && q.Kaputt)
+  else if ((grund.empty() || f == TBildFehler::Kurz) && q.Kaputt)
     grund = "not a scenario file (not a zlib stream, or damaged)";
+  else if (grund.empty() && q.Anhang)
+    grund = "damaged: other bytes follow the end of its compressed data";
   if (!grund.empty()) Verwerfen(s);
   return grund;
 }
 
 // Runs vorher, opens the file at pfad and hands its stream to lesen, which returns why it failed
-// (empty when it did not). A missing file, a folder and a failed read are told in grund as well.
+// (empty when it did not). A missing file, anything but a plain file and a failed read are told
+// in grund as well. Never waits for a FIFO or a device: those are refused unread.
 bool DateiLesen(const std::string& pfad, std::string* grund, const std::function<void()>& vorher,
                 const std::function<std::string(TEntpackstrom&)>& lesen) {
   std::string warum;
   int fd = -1;
   try {
     vorher();
-    fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    if (fd < 0) {
-      warum = std::strerror(errno);
-    } else if (::fstat(fd, &info) != 0) {
-      warum = std::string("cannot be read: ") + std::strerror(errno);
-    } else if (S_ISDIR(info.st_mode)) {
-      warum = "is a folder, not a scenario file";
-    } else {
+    fd = EingabeOeffnen(pfad, &warum, "a scenario file");
+    if (fd >= 0) {
       TEntpackstrom q;
       q.Fd = fd;
       warum = lesen(q);
@@ -249,6 +261,7 @@ std::vector<uint8_t> SzenarioBild(const TSzenario& s) {
 
 bool SzenarioAusBild(TSzenario& s, const uint8_t* daten, std::size_t laenge) {
   std::size_t stelle = 0;
+  uint64_t gelesen = 0;
   try {
     const TBildFehler f = BildLesen(
         s,
@@ -258,7 +271,7 @@ bool SzenarioAusBild(TSzenario& s, const uint8_t* daten, std::size_t laenge) {
           stelle += k;
           return k;
         },
-        SzenarioHoechstseite, SzenarioHoechstStartpunkte);
+        SzenarioHoechstseite, SzenarioHoechstStartpunkte, gelesen);
     if (f == TBildFehler::Keiner) return true;
   } catch (const std::exception&) {
   }

@@ -16,13 +16,15 @@ constexpr int32_t SzenarioHoechstStartpunkte = 1000000;
 
 // The whole image of s as it goes into the file (before compression).
 std::vector<uint8_t> SzenarioBild(const TSzenario& s);
-// Reads an image into s (after SzenarioLeeren). Missing bytes at the end leave the rest as
-// emptied. Refuses (false, Geladen clear) negative sizes and sizes above the limits before
-// allocating anything.
+// Reads an image into s, which starts empty (map values zero too). Refuses (false, Geladen
+// clear) an image that ends before the end of its cells, negative sizes and sizes above the
+// limits, the latter before allocating anything. Missing start positions at the very end read
+// as (0, 0).
 bool SzenarioAusBild(TSzenario& s, const uint8_t* daten, std::size_t laenge);
 
-// Reads the bytes of a scenario file (a zlib stream) into s, after SzenarioLeeren; refuses
-// sides above hoechstseite and more than hoechstStartpunkte start positions.
+// Reads the bytes of a scenario file (a zlib stream, nothing after it) into s as SzenarioAusBild
+// reads an image; refuses sides above hoechstseite and more than hoechstStartpunkte start
+// positions.
 bool SzenarioEntpacken(TSzenario& s, const uint8_t* daten, std::size_t laenge,
                        int32_t hoechstseite = SzenarioHoechstseite,
                        int32_t hoechstStartpunkte = SzenarioHoechstStartpunkte);
@@ -31,14 +33,18 @@ bool SzenarioEntpacken(TSzenario& s, const uint8_t* daten, std::size_t laenge,
 std::string TempDateiname(const std::string& programmordner, int32_t nummer);
 
 // Writes s as a scenario file to pfad. True only when the whole file was written and synced; an
-// older file at pfad is replaced in one step, never left half-written. Stale temporary files of
-// this program in the target's folder (their writer is gone) are removed first. On failure grund
-// (when given) says why, in English.
+// older file at pfad is replaced in one step, never left half-written, and keeps its permissions
+// (a symbolic link is written through to its target). A target that is not a plain file, or one
+// without write permission for its owner, is refused. Stale temporary files of this program in
+// the target's folder (their writer is gone) are removed first. On failure grund (when given)
+// says why, in English, as one clause to follow the file name: "cannot be written, it is
+// read-only", "cannot be written: No space left on device".
 bool SzenarioSpeichern(const TSzenario& s, const std::string& pfad, std::string* grund = nullptr);
 // Resets kv (its map becomes empty), empties s and reads the file at pfad into s, streaming
 // (nothing is written anywhere). Sets bit 0 of Geladen and returns true on success; a missing,
-// unreadable, damaged, negative or oversized file clears it and returns false, and grund (when
-// given) says why, in English.
+// unreadable, damaged, cut short, negative or oversized file clears it and returns false, and
+// grund (when given) says why, in English. Anything but a plain file (a folder, a FIFO, a
+// device) is refused without waiting for it.
 bool SzenarioLaden(TKV& kv, TSzenario& s, const std::string& pfad, std::string* grund = nullptr);
 
 // What SzenarioDurchlesen hands on while it inflates a file: the record with its texts and map

@@ -19,9 +19,11 @@
 #include <memory>
 #include <set>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "app/beenden.h"
 #include "app/benutzer_ini.h"
+#include "app/datenort.h"
 #include "app/haupt_formular.h"
 #include "app_test_hilfen.h"
 #include "base/dateien.h"
@@ -29,6 +31,7 @@
 #include "model/tabellen.h"
 #include "model/zustaende.h"
 #include "scenario/karte_erzeugen.h"
+#include "scenario/komprimierung.h"
 #include "scenario/szenario_datei.h"
 #include "scenario/szenario_umwandlung.h"
 
@@ -129,6 +132,8 @@ private slots:
   void erzeugenBreiteUngueltig();
   void erzeugenAusSzenario();
   void erzeugenNachMisslungenerVorschau();
+  void kurzeDateiUndFifoInDerListe();
+  void mitgelieferteSzenarienImSchreibgeschuetztenOrdner();
   void misslungenerBauBehaeltKarte();
   void vorschauBehaeltKarte();
   void dreimalSpeichern();
@@ -522,12 +527,75 @@ void DialogTest::erzeugenNachMisslungenerVorschau() {
   // The unreadable file says so, with an empty picture, not with the details of the last one.
   f.ListView2->setCurrentItem(f.ListView2->topLevelItem(1));
   QVERIFY(!(t.Daten.Szenario.Geladen & sgGeladen));
-  QCOMPARE(Zeilen(f.Memo1), QStringList{"Datei kann nicht gelesen werden"});
+  QCOMPARE(Zeilen(f.Memo1), (QStringList{"Datei kann nicht gelesen werden",
+                                         "not a scenario file (not a zlib stream, or damaged)"}));
   QVERIFY(f.Image1->pixmap().isNull());
   // Building tells the user instead of making a random map of the hidden fields.
   f.SpeedButton6Click();
   QCOMPARE(t.Hinweise.size(), 1);
   QCOMPARE(t.Daten.KV.Karte.Breite, 0);
+}
+
+void DialogTest::kurzeDateiUndFifoInDerListe() {
+  TDialog t;
+  QVERIFY(TestszenarioSchreiben(t.Ordner, "a.vdz", Testszenario(10, 8, {{1, 1}, {2, 2}}, "A")));
+  // A whole zlib stream whose image stops within its texts, before the sizes.
+  const std::vector<uint8_t> bild = SzenarioBild(Testszenario(4, 4, {}, "Kurz"));
+  QVERIFY(GepacktSchreiben(t.Szenariodatei("b.vdz"), [&](const TSchreiber& schreiben) {
+    return schreiben(bild.data(), 300);
+  }));
+  // A FIFO without a writer: opening it to read would wait forever.
+  QCOMPARE(::mkfifo(t.Szenariodatei("c.vdz").c_str(), 0644), 0);
+  THauptFormular& f = t.F();
+  f.ComboBox2->setCurrentIndex(1);
+  f.ComboBox2Change();
+  QCOMPARE(Zeilen(f.Memo1)[3], QString("Daten: 2 Spieler, 10x8"));
+  // Not the sizes and markers of the scenario before it: refused as damaged, with the reason.
+  f.ListView2->setCurrentItem(f.ListView2->topLevelItem(1));
+  QCOMPARE(Zeilen(f.Memo1),
+           (QStringList{"Datei kann nicht gelesen werden",
+                        "damaged: it ends after 300 bytes, before its map (1861 bytes come before "
+                        "the cells)"}));
+  QCOMPARE(t.Daten.Szenario.Kartenwerte[0], 0);
+  QCOMPARE(t.Daten.Szenario.Kartenwerte[2], 0);
+  QVERIFY(f.Image1->pixmap().isNull());
+  f.SpeedButton6Click();
+  QCOMPARE(t.Daten.KV.Karte.Breite, 0);
+  f.ListView2->setCurrentItem(f.ListView2->topLevelItem(2));
+  QCOMPARE(Zeilen(f.Memo1),
+           (QStringList{"Datei kann nicht gelesen werden", "is a FIFO, not a scenario file"}));
+  // The same FIFO named on the command line.
+  f.SzenarioOeffnen(t.Szenariodatei("c.vdz"));
+  QVERIFY(!(t.Daten.Szenario.Geladen & sgGeladen));
+}
+
+void DialogTest::mitgelieferteSzenarienImSchreibgeschuetztenOrdner() {
+  // A copy whose folder the user cannot write: its data go elsewhere, its scenarios stay listed.
+  TTestOrdner programm, daten;
+  QVERIFY(TestszenarioSchreiben(programm, "mit.vdz", Testszenario(6, 6, {}, "Mitgeliefert")));
+  QVERIFY(TestszenarioSchreiben(daten, "eigen.vdz", Testszenario(5, 5, {}, "Eigen")));
+  TDatenordner ordner{daten.Pfad(), programm.Datei("Grafik"), programm.Datei("Szenario"), true,
+                      true};
+  TProgrammdaten d;
+  THauptFormular f(d, ordner);
+  QCOMPARE(d.Programm.Pfad, daten.Pfad());
+  QCOMPARE(d.Programm.Grafikvorrat, programm.Datei("Grafik"));
+  f.ComboBox2->setCurrentIndex(1);
+  f.ComboBox2Change();
+  QCOMPARE(Listenzeilen(f.ListView2), (QStringList{"eigen", "mit"}));
+  f.ListView2->setCurrentItem(f.ListView2->topLevelItem(1));
+  QCOMPARE(Zeilen(f.Memo1).first(), QString("Szenario: Mitgeliefert"));
+  // New files go to the data folder; the user is told once where.
+  f.SpeedButton6Click();
+  QVERIFY(f.EingabeSzenarioSpeichern("neu", false));
+  QVERIFY(DateiVorhanden(daten.Datei("Szenario/neu.vdz")));
+  QVERIFY(!DateiVorhanden(programm.Datei("Szenario/neu.vdz")));
+  const QString hinweis = DatenortHinweis(ordner, programm.Pfad(), 0);
+  QVERIFY(hinweis.contains(QString::fromStdString(daten.Pfad())));
+  QVERIFY(hinweis.contains(QString::fromStdString(programm.Pfad())));
+  ordner.Neu = false;
+  QVERIFY(DatenortHinweis(ordner, programm.Pfad(), 0).isEmpty());
+  QVERIFY(DatenortHinweis({daten.Pfad(), {}, {}}, programm.Pfad(), 1).isEmpty());
 }
 
 void DialogTest::misslungenerBauBehaeltKarte() {
@@ -848,6 +916,16 @@ void DialogTest::signalSchliesstWieDerDialog() {
   QCOMPARE(u.Fragen, 0);
   QVERIFY(u.Hinweise.isEmpty());
   SignaleUmleiten({});
+
+  // Nor is a FIFO in its place turned into a file.
+  TDialog v;
+  v.F().SpeedButton6Click();
+  QCOMPARE(::mkfifo(v.Szenariodatei("Letztes.vdz").c_str(), 0644), 0);
+  v.F().Beenden();
+  QVERIFY(DateiVorhanden(v.Szenariodatei("Letztes1.vdz")));
+  struct stat info {};
+  QCOMPARE(::lstat(v.Szenariodatei("Letztes.vdz").c_str(), &info), 0);
+  QVERIFY(S_ISFIFO(info.st_mode));
 }
 
 void DialogTest::einstellungenUeberZweiLaeufe() {

@@ -1,6 +1,7 @@
 // The user settings file, the INI reader and writer under it, and the translation of Qt keys and
 // mouse positions into what the editor core expects.
 #include <QtTest>
+#include <sys/stat.h>
 
 #include <sstream>
 
@@ -146,6 +147,12 @@ void GrundlagenTest::unlesbarOderSchreibgeschuetztBleibt() {
   QVERIFY(QFile::remove(q));
   QVERIFY(QDir().mkdir(q));
   QVERIFY(!BenutzerDatenSchreiben(pfad, {"a", "b", "c"}));
+  // Nor a FIFO: reading does not wait for a writer, writing leaves it a FIFO.
+  QVERIFY(QDir().rmdir(q));
+  QCOMPARE(::mkfifo(pfad.c_str(), 0644), 0);
+  QCOMPARE(BenutzerDatenLesen(pfad).Autor, std::string());
+  QVERIFY(!BenutzerDatenSchreiben(pfad, {"a", "b", "c"}));
+  QVERIFY(QFileInfo(q).exists() && !QFileInfo(q).isFile());
 }
 
 void GrundlagenTest::verknuepfungUndBytereihenfolgemarke() {

@@ -97,11 +97,15 @@ pruefen "one line" 1 "$(wc -l <"$tmp/err.txt" | tr -d ' ')"
 pruefen "unwritable output exit" 1 $?
 "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events "$tmp/keine.txt" 2>/dev/null
 pruefen "missing events exit" 1 $?
-# Event input that cannot be a list: a folder, an endless stream, an over-long line.
+# Event input that cannot be a list: a folder, a device, an endless stream, an over-long line.
 "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events "$tmp" 2>/dev/null
 pruefen "events from a folder" 1 $?
 "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events /dev/zero 2>"$tmp/err.txt"
 pruefen "events from /dev/zero" 1 $?
+grep -q "is a device, not a list of events" "$tmp/err.txt"
+pruefen "a device is named" 0 $?
+"$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events - </dev/zero 2>"$tmp/err.txt"
+pruefen "events from an endless stream" 1 $?
 grep -q "line 1 is longer" "$tmp/err.txt"
 pruefen "endless line named" 0 $?
 { printf 'tick\n'; printf '%05000d\n' 0; } | "$cli" replay "$tmp/in.vdz" "$tmp/x.vdz" --events - 2>"$tmp/err.txt"

@@ -54,6 +54,18 @@ TEST(Start, DataFoldersStayBesideACopyAndGoToTheUsersFolderWhenInstalled) {
             w + "/heim/.local/share/vandor-editor/");
   EXPECT_EQ(DatenordnerWaehlen(w + "/usr/bin", "daten", w + "/heim/").Daten,
             w + "/heim/.local/share/vandor-editor/");
+  // A copy in a folder the user cannot write: the data go to the user's folder, and the
+  // program's own pictures and scenarios stay readable behind the user's (empty) ones.
+  d = DatenordnerWaehlen(w + "/kopie", w + "/xdg", w + "/heim", false);
+  EXPECT_EQ(d.Daten, w + "/xdg/vandor-editor/");
+  EXPECT_EQ(d.Grafikvorrat, w + "/kopie/Grafik");
+  EXPECT_EQ(d.Szenariovorrat, w + "/kopie/Szenario");
+  EXPECT_TRUE(d.Verlegt);
+  EXPECT_TRUE(d.Neu);
+  std::filesystem::create_directories(wurzel / "xdg/vandor-editor");
+  EXPECT_FALSE(DatenordnerWaehlen(w + "/kopie", w + "/xdg", w + "/heim", false).Neu);
+  EXPECT_FALSE(DatenordnerWaehlen(w + "/usr/bin", w + "/xdg", w + "/heim", false).Verlegt);
+  std::filesystem::remove_all(wurzel / "xdg");
   // The folders are made there, and nothing beside the installed program.
   TProgramm programm;
   EditorStart(programm, DatenordnerWaehlen(w + "/usr/bin", w + "/xdg", "").Daten);

@@ -52,4 +52,22 @@ pruefen "unwritable target" 1 $?
 [ -e "$tmp/e.png" ]
 pruefen "nothing written" 1 $?
 
+# A target that is no plain file is refused and stays as it is.
+mkfifo "$tmp/fifo.png"
+timeout 60 "$cli" snapshot "$tmp/in.vdz" "$tmp/fifo.png" 2>/dev/null
+pruefen "FIFO target" 1 $?
+pruefen "FIFO stays" yes "$([ -p "$tmp/fifo.png" ] && echo yes)"
+
+# A terrain atlas of 3 GB (sparse) behind a 512 x 512 header is refused from its header, before
+# anything is read: the picture is drawn without it, at no cost in memory.
+mkdir "$tmp/riesig"
+atlas="$tmp/riesig/$(printf 'Gel\303\244nde.tga')"
+printf '\000\000\002\000\000\000\000\000\000\000\000\000\000\002\000\002\040\010' >"$atlas"
+truncate -s 3G "$atlas"
+/usr/bin/time -f %M -o "$tmp/speicher" "$cli" snapshot "$tmp/in.vdz" "$tmp/f.png" --size 200x150 \
+  --graphics "$tmp/riesig"
+pruefen "huge atlas exit code" 0 $?
+kb=$(tail -n 1 "$tmp/speicher")
+[ "$kb" -lt 1000000 ] || { echo "FAIL huge atlas took $kb KB"; fehler=1; }
+
 exit $fehler

@@ -129,23 +129,33 @@ TEST(SzenarioBild, FuellbytesUndReserveWerdenIgnoriert) {
   EXPECT_EQ(zurueck.Geladen, sgGeladen);
 }
 
-TEST(SzenarioBild, KurzesBildLaesstDenRestLeer) {
+TEST(SzenarioBild, BildOhneAlleZellenIstBeschaedigt) {
   TKV kv = GefuellteKarte(3, 2, 5);
+  StartSetzen(kv, 2, 1, 0);
+  StartSetzen(kv, 1, 0, 1);
   TSzenario s;
   ASSERT_TRUE(SzenarioAusKarte(s, kv));
   s.Texte[stName] = "kurz";
-  std::vector<uint8_t> bild = SzenarioBild(s);
-  bild.resize(1861 + 2); // only two of six cells
+  const std::vector<uint8_t> bild = SzenarioBild(s);
+  // Cut within the cells, within the head, or empty: refused, and an earlier scenario's sizes
+  // do not show through.
+  for (std::size_t laenge : {std::size_t{1861 + 2}, std::size_t{1861}, std::size_t{1830},
+                             std::size_t{300}, std::size_t{0}}) {
+    TSzenario alt;
+    alt.Kartenwerte[0] = 10;
+    alt.Kartenwerte[1] = 8;
+    alt.Kartenwerte[2] = 2;
+    EXPECT_FALSE(SzenarioAusBild(alt, bild.data(), laenge)) << laenge;
+    EXPECT_EQ(alt.Geladen & sgGeladen, 0);
+    EXPECT_EQ(alt.Kartenwerte[0], 0);
+    EXPECT_EQ(alt.Kartenwerte[2], 0);
+    EXPECT_TRUE(alt.Texte[stName].empty());
+  }
+  // Only the start positions at the very end may be missing: they read as (0, 0).
   TSzenario zurueck;
-  ASSERT_TRUE(SzenarioAusBild(zurueck, bild.data(), bild.size()));
-  ASSERT_EQ(zurueck.Zellen.Gelaende.size(), 6u);
-  EXPECT_EQ(zurueck.Zellen.Gelaende, (std::vector<uint8_t>{5, 5, 0, 0, 0, 0}));
-  // The map values are not cleared when the image ends before them.
-  TSzenario alt;
-  alt.Kartenwerte[5] = 42;
-  ASSERT_TRUE(SzenarioAusBild(alt, bild.data(), 300));
-  EXPECT_EQ(alt.Kartenwerte[5], 42);
-  EXPECT_EQ(alt.Texte[stName], "kurz");
+  ASSERT_TRUE(SzenarioAusBild(zurueck, bild.data(), bild.size() - 8));
+  EXPECT_EQ(zurueck.Zellen.Gelaende, s.Zellen.Gelaende);
+  EXPECT_EQ(zurueck.Startpunkte, (std::vector<TPunkt>{{2, 1}, {0, 0}}));
 }
 
 TEST(SzenarioBild, UnsinnigeGroessenWerdenVerweigert) {
@@ -352,7 +362,6 @@ TEST_F(SzenarioDateiTest, FremdeStroemeWerdenGelesen) {
   for (int stufe : {0, 6, 9}) {
     const std::string pfad = Ordner.Datei("fremd" + std::to_string(stufe) + ".vdz");
     std::vector<uint8_t> daten = Packen(bild, stufe);
-    daten.push_back(0x55); // bytes after the stream are not part of it
     DateiSchreiben(pfad, daten);
     TSzenario zurueck;
     ASSERT_TRUE(SzenarioLaden(kv, zurueck, pfad)) << stufe;
@@ -360,7 +369,22 @@ TEST_F(SzenarioDateiTest, FremdeStroemeWerdenGelesen) {
     TSzenario ausSpeicher;
     ASSERT_TRUE(SzenarioEntpacken(ausSpeicher, daten.data(), daten.size())) << stufe;
     EXPECT_EQ(SzenarioBild(ausSpeicher), bild);
+    // Bytes after the stream's check value: not the file that was written.
+    daten.push_back(0x55);
+    DateiSchreiben(pfad, daten);
+    std::string grund;
+    EXPECT_FALSE(SzenarioLaden(kv, zurueck, pfad, &grund)) << stufe;
+    EXPECT_EQ(grund, "damaged: other bytes follow the end of its compressed data");
+    EXPECT_FALSE(SzenarioEntpacken(ausSpeicher, daten.data(), daten.size())) << stufe;
   }
+  // A stream of nothing is not a scenario of no size.
+  const std::vector<uint8_t> nichts = Packen({}, 6);
+  DateiSchreiben(Ordner.Datei("nichts.vdz"), nichts);
+  TSzenario zurueck;
+  std::string grund;
+  EXPECT_FALSE(SzenarioLaden(kv, zurueck, Ordner.Datei("nichts.vdz"), &grund));
+  EXPECT_EQ(grund, "damaged: it ends after 0 bytes, before its map (1861 bytes come before the "
+                   "cells)");
 }
 
 TEST_F(SzenarioDateiTest, BeschaedigteDateienScheiternSauber) {

@@ -2,11 +2,11 @@
 
 #include <charconv>
 #include <climits>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <stdlib.h>
 
+#include "base/datei_lesen.h"
 #include "cli_common.h"
 #include "model/einstellungen.h"
 #include "scenario/szenario_umwandlung.h"
@@ -117,16 +117,18 @@ std::vector<TAbspielereignis> AbspielereignisseLaden(const std::optional<std::st
       throw TDateifehler(std::string("standard input: ") + e.what());
     }
   }
-  // A folder opens as a stream that reads nothing: it must not pass for an empty list.
-  std::error_code f;
-  if (std::filesystem::is_directory(*datei, f))
-    throw TDateifehler(*datei + ": is a folder, not a list of events");
-  std::ifstream strom(*datei, std::ios::binary);
-  if (!strom) throw TDateifehler(*datei + ": cannot be read");
+  // Only a plain file: a folder must not pass for an empty list, and a FIFO or a device must
+  // not make the command wait (a pipe comes as standard input, "-").
+  std::vector<uint8_t> inhalt;
+  std::string grund;
+  if (!EingabeLesen(*datei, inhalt, Abspiellistengroesse, &grund, "a list of events"))
+    throw TDateifehler(*datei, grund);
+  std::istringstream strom(std::string(inhalt.begin(), inhalt.end()));
+  inhalt = {};
   try {
     return AbspielereignisseLesen(strom);
   } catch (const TDateifehler& e) {
-    throw TDateifehler(*datei + ": " + e.what());
+    throw TDateifehler(*datei, e.what());
   }
 }
 
@@ -147,7 +149,7 @@ void AbspielenOeffnen(TAbspielsitzung& s, const std::string& datei, bool umbrech
   SzenarioEinlesen(datei, s.KV, s.Szenario);
   SpielZuruecksetzen(s.KV);
   if (!KarteAusSzenario(s.KV, s.Szenario))
-    throw TDateifehler(datei + ": the map is too large for memory");
+    throw TDateifehler(datei, "the map is too large for memory");
   // The map holds the cells now; the record keeps only what the commands read (its texts).
   s.Szenario.Zellen = TSzenarioFelder();
   if (umbrechen) KarteUmbrechendSetzen(s.KV.Einstellungen, true);

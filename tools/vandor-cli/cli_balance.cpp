@@ -138,7 +138,7 @@ int BefehlBalance(const TArgumente& argumente) {
   SzenarioEinlesen(a.Positionen[0], kv, s);
   SpielZuruecksetzen(kv);
   if (!KarteAusSzenario(kv, s))
-    throw TDateifehler(a.Positionen[0] + ": the map is too large for memory");
+    throw TDateifehler(a.Positionen[0], "the map is too large for memory");
   s.Zellen = TSzenarioFelder();
   // Whether edges join is not stored in scenario files: it is told, as to replay.
   const bool umbrechend = a.Schalter("--wrap");

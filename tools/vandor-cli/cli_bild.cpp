@@ -16,6 +16,7 @@
 #include "base/ziffern.h"
 #include "cli_common.h"
 #include "model/tabellen.h"
+#include "png_lesegrenzen.h"
 #include "scenario/karte_erzeugen.h"
 #include "scenario/komprimierung.h"
 #include "scenario/szenario_datei.h"
@@ -61,15 +62,21 @@ uint8_t NaechstesGelaende(const std::array<TFarbe, Gelaendeanzahl>& farben, cons
 // that call libpng hold no objects with destructors, their buffers come from outside.
 struct TPngFehler {
   char Text[200] = "";
+  char Warnung[100] = ""; // the last warning: it often says why the error came
 };
 
 void PngFehler(png_structp png, png_const_charp text) {
   auto* fehler = static_cast<TPngFehler*>(png_get_error_ptr(png));
-  if (fehler != nullptr) std::snprintf(fehler->Text, sizeof fehler->Text, "%s", text);
+  if (fehler != nullptr)
+    std::snprintf(fehler->Text, sizeof fehler->Text, "%s%s%s", text, fehler->Warnung[0] ? "; " : "",
+                  fehler->Warnung);
   png_longjmp(png, 1);
 }
 
-void PngWarnung(png_structp, png_const_charp) {}
+void PngWarnung(png_structp png, png_const_charp text) {
+  auto* fehler = static_cast<TPngFehler*>(png_get_error_ptr(png));
+  if (fehler != nullptr) std::snprintf(fehler->Warnung, sizeof fehler->Warnung, "%s", text);
+}
 
 // Rows by to by + zeilen - 1 of the terrain (column by column, x * hoehe + y) as picture rows
 // of palette indices.
@@ -100,6 +107,7 @@ struct TPngLeser {
 bool KopfLesen(std::FILE* f, TPngLeser& l) {
   l.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &l.Fehler, PngFehler, PngWarnung);
   if (l.Png == nullptr) return false;
+  PngLesegrenzenSetzen(l.Png, Hoechstseite);
   l.Info = png_create_info_struct(l.Png);
   if (l.Info == nullptr || setjmp(png_jmpbuf(l.Png))) return false;
   png_init_io(l.Png, f);
@@ -168,7 +176,7 @@ int BefehlExportImage(const TArgumente& argumente) {
   const TSzenarioFelder& karte = s.Zellen;
   if (karte.Breite <= 0 || karte.Hoehe <= 0 ||
       karte.Gelaende.size() < static_cast<std::size_t>(karte.Breite) * karte.Hoehe)
-    throw TDateifehler(quelle + ": the map is empty");
+    throw TDateifehler(quelle, "the map is empty");
   // A picture with a palette of the terrain colours, the terrain number being the pixel's
   // palette index, written a band of rows at a time: read down the columns, then across.
   const auto tabelle = Gelaendefarben();
@@ -189,8 +197,7 @@ int BefehlImportImage(const TArgumente& argumente) {
   const std::string& ziel = a.Positionen[1];
   ZielPruefen(ziel);
 
-  std::FILE* f = std::fopen(quelle.c_str(), "rb");
-  if (f == nullptr) throw TDateifehler(quelle + ": cannot be opened");
+  std::FILE* f = EingabedateiOeffnen(quelle, "a PNG picture");
   TPngLeser l;
   // Signature and the IHDR chunk: the sides are judged from these bytes, before libpng decodes
   // anything.
@@ -211,7 +218,7 @@ int BefehlImportImage(const TArgumente& argumente) {
   }
   if (!fehler.empty()) {
     std::fclose(f);
-    throw TDateifehler(quelle + ": " + fehler);
+    throw TDateifehler(quelle, fehler);
   }
 
   TKV kv;
@@ -226,15 +233,16 @@ int BefehlImportImage(const TArgumente& argumente) {
     std::vector<uint8_t> band(static_cast<std::size_t>(l.Breite) * Kante);
     gut = PixelLesen(l, kv.Karte, zeile.data(), band.data());
     std::fclose(f);
-    if (!gut) throw TDateifehler(quelle + ": the picture is damaged (" + l.Fehler.Text + ")");
+    if (!gut)
+      throw TDateifehler(quelle, std::string("the picture is damaged (") + l.Fehler.Text + ")");
   } else {
     std::fclose(f);
-    throw TDateifehler(ziel + ": not enough memory for a map of " + Seiten(l.Breite, l.Hoehe) +
-                       " cells");
+    throw TDateifehler(ziel,
+                       "not enough memory for a map of " + Seiten(l.Breite, l.Hoehe) + " cells");
   }
 
   TSzenario s;
-  if (!SzenarioAusKarte(s, kv)) throw TDateifehler(ziel + ": not enough memory");
+  if (!SzenarioAusKarte(s, kv)) throw TDateifehler(ziel, "not enough memory");
   kv = TKV();
   SzenarioMitTextenSpeichern(s, a, ziel);
   return 0;

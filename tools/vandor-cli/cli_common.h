@@ -3,6 +3,7 @@
 // exit codes, loading a scenario with a clear reason on failure, and writing PNG pictures.
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -23,6 +24,8 @@ struct TAufruffehler : std::runtime_error {
 // A file that cannot be read or written: exit code 1 with this one line.
 struct TDateifehler : std::runtime_error {
   using std::runtime_error::runtime_error;
+  // "<the file name, as Dateiname shows it>: <was>"
+  TDateifehler(const std::string& pfad, const std::string& was);
 };
 
 // One command of the table in main.cpp.
@@ -50,9 +53,13 @@ int32_t ZahlArgument(const std::string& text, int32_t von, int32_t bis, const st
 
 // Loads a scenario file (nothing is written); a TDateifehler names the true reason of a failure.
 void SzenarioEinlesen(const std::string& pfad, TKV& kv, TSzenario& s);
-// Checks that a file can be created at pfad (a name that is not empty or too long, its folder
-// exists and is writable).
+// Checks that a file can be written at pfad before any work is done: a name that is not empty
+// or too long, nothing there or a plain file its owner may write (a symbolic link is followed),
+// in a folder that exists and is writable. A FIFO, a device or a folder is never replaced.
 void ZielPruefen(const std::string& pfad);
+// Opens a picture or list given as input for reading (a plain file, opened without waiting);
+// a TDateifehler says why not ("No such file or directory", "is a FIFO, not <was>").
+std::FILE* EingabedateiOeffnen(const std::string& pfad, const char* was);
 // Writes an RGBA picture as PNG.
 void PngSchreiben(const std::string& pfad, const TRgbaBild& bild);
 // Writes a picture with a palette as PNG, row by row from its indices.
@@ -72,3 +79,9 @@ std::string FuerTerminal(const TText& text);
 // An offending word for an error message: at most about 80 characters (cut with "..."),
 // control characters as "?".
 std::string Zitat(const std::string& wort);
+// A file name for a message: control characters as "?", and a name longer than about 80
+// characters cut in its middle, so that the file's own name stays readable.
+std::string Dateiname(const std::string& pfad);
+// A message as one safe line for the terminal: control characters (line breaks too, and those
+// of UTF-8 from 0x80 to 0x9F) and bytes that are no UTF-8 as "?".
+std::string Terminalzeile(const std::string& text);

@@ -38,7 +38,7 @@ void SzenarioMitTextenSpeichern(TSzenario& s, const TAufteilung& a, const std::s
   s.Texte[stBeschreibung] = text("--description");
   s.Texte[stDatum] = HeutigesDatum();
   std::string grund;
-  if (!SzenarioSpeichern(s, ziel, &grund)) throw TDateifehler(ziel + ": " + grund);
+  if (!SzenarioSpeichern(s, ziel, &grund)) throw TDateifehler(ziel, grund);
 }
 
 namespace {
@@ -100,11 +100,11 @@ int BefehlNew(const TArgumente& argumente) {
   SpielZuruecksetzen(kv);
   if (generator) kv.Zufall.Generator = *generator;
   if (!KarteErzeugen(kv, p))
-    throw TDateifehler(ziel + ": not enough memory for a map of " + std::to_string(p.Breite) + "x" +
-                       std::to_string(p.Hoehe) + " cells");
+    throw TDateifehler(ziel, "not enough memory for a map of " + std::to_string(p.Breite) + "x" +
+                                 std::to_string(p.Hoehe) + " cells");
 
   TSzenario s;
-  if (!SzenarioAusKarte(s, kv)) throw TDateifehler(ziel + ": not enough memory");
+  if (!SzenarioAusKarte(s, kv)) throw TDateifehler(ziel, "not enough memory");
   SzenarioMitTextenSpeichern(s, a, ziel);
   return 0;
 }

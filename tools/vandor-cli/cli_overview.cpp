@@ -12,7 +12,7 @@ int BefehlOverview(const TArgumente& argumente) {
   // With a palette: one byte a pixel, written as it is.
   TPalettenBild bild;
   if (!ErzeugeUebersicht(bild, s, a.Schalter("--starts-only")))
-    throw TDateifehler(quelle + ": not enough memory for its overview picture");
+    throw TDateifehler(quelle, "not enough memory for its overview picture");
   PngSchreiben(ziel, bild);
   return 0;
 }

@@ -6,12 +6,15 @@
 #include <png.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <functional>
+#include <unistd.h>
 #include <vector>
 
+#include "base/datei_ersetzen.h"
 #include "cli_common.h"
-#include "scenario/komprimierung.h"
 
 namespace {
 
@@ -67,17 +70,45 @@ struct TPngInhalt {
   std::function<const uint8_t*(int32_t y)> Zeile;
 };
 
-// Writes the picture to f; false on any failure. libpng reports failures by a long jump back
-// into this function, so it holds no objects with destructors.
-bool PngInDatei(std::FILE* f, const TPngInhalt& inhalt) {
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+// Where the picture goes, and why writing it stopped: the system's reason of a failed write,
+// or libpng's message.
+struct TPngAusgabe {
+  std::FILE* Datei = nullptr;
+  int Fehler = 0;
+  char Text[200] = "";
+};
+
+void PngAusgabeSchreiben(png_structp png, png_bytep daten, std::size_t laenge) {
+  auto* aus = static_cast<TPngAusgabe*>(png_get_io_ptr(png));
+  if (std::fwrite(daten, 1, laenge, aus->Datei) != laenge) {
+    aus->Fehler = errno;
+    png_error(png, "write error");
+  }
+}
+
+void PngAusgabeLeeren(png_structp) {}
+
+// libpng's failures come back here instead of going to stderr; the caller tells them in one line.
+void PngSchreibfehler(png_structp png, png_const_charp text) {
+  auto* aus = static_cast<TPngAusgabe*>(png_get_error_ptr(png));
+  if (aus != nullptr && aus->Text[0] == 0) std::snprintf(aus->Text, sizeof aus->Text, "%s", text);
+  png_longjmp(png, 1);
+}
+
+void PngSchreibwarnung(png_structp, png_const_charp) {}
+
+// Writes the picture through aus; false on any failure. libpng reports failures by a long jump
+// back into this function, so it holds no objects with destructors.
+bool PngInDatei(TPngAusgabe& aus, const TPngInhalt& inhalt) {
+  png_structp png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, &aus, PngSchreibfehler, PngSchreibwarnung);
   if (png == nullptr) return false;
   png_infop info = png_create_info_struct(png);
   if (info == nullptr || setjmp(png_jmpbuf(png))) {
     png_destroy_write_struct(&png, &info);
     return false;
   }
-  png_init_io(png, f);
+  png_set_write_fn(png, &aus, PngAusgabeSchreiben, PngAusgabeLeeren);
   png_set_compression_level(png, 1);
   png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
   png_set_IHDR(png, info, static_cast<png_uint_32>(inhalt.Breite),
@@ -93,18 +124,39 @@ bool PngInDatei(std::FILE* f, const TPngInhalt& inhalt) {
   return true;
 }
 
-// Written beside the target and renamed over it, so a failure leaves no broken picture.
+// Replaces the target in one step (as scenario files are), so a failure leaves no broken
+// picture and never turns a device or a FIFO into a file.
 void PngDateiSchreiben(const std::string& pfad, const TPngInhalt& inhalt) {
-  VerwaisteTempdateienEntfernen(OrdnerVon(pfad));
-  const std::string temp = NachbarTempname(pfad);
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  bool gut = f != nullptr && PngInDatei(f, inhalt);
-  if (f != nullptr) gut = std::fclose(f) == 0 && gut;
-  gut = gut && std::rename(temp.c_str(), pfad.c_str()) == 0;
-  if (!gut) {
-    std::remove(temp.c_str());
-    throw TDateifehler(pfad + ": the picture could not be written (disk full?)");
-  }
+  std::string grund;
+  const bool gut = DateiErsetzen(
+      pfad,
+      [&](int fd, std::string& warum) {
+        // A copy of the descriptor for the buffered stream: the file itself stays open.
+        const int kopie = ::dup(fd);
+        TPngAusgabe aus;
+        aus.Datei = kopie < 0 ? nullptr : ::fdopen(kopie, "wb");
+        if (aus.Datei == nullptr) {
+          warum = std::string("cannot be written: ") + std::strerror(errno);
+          if (kopie >= 0) ::close(kopie);
+          return false;
+        }
+        bool geschrieben = PngInDatei(aus, inhalt);
+        if (geschrieben && std::fflush(aus.Datei) != 0) {
+          aus.Fehler = errno;
+          geschrieben = false;
+        }
+        if (std::fclose(aus.Datei) != 0 && geschrieben) {
+          aus.Fehler = errno;
+          geschrieben = false;
+        }
+        if (!geschrieben)
+          warum = aus.Fehler != 0 ? std::string("cannot be written: ") + std::strerror(aus.Fehler)
+                  : aus.Text[0] != 0 ? std::string("cannot be written: ") + aus.Text
+                                     : std::string("cannot be written: not enough memory");
+        return geschrieben;
+      },
+      &grund);
+  if (!gut) throw TDateifehler(pfad, grund);
 }
 
 } // namespace
@@ -113,7 +165,7 @@ void PngSchreiben(const std::string& pfad, const TRgbaBild& bild) {
   ZielPruefen(pfad);
   if (bild.Breite <= 0 || bild.Hoehe <= 0 ||
       bild.Pixel.size() < static_cast<std::size_t>(bild.Breite) * bild.Hoehe * 4)
-    throw TDateifehler(pfad + ": the picture is empty");
+    throw TDateifehler(pfad, "the picture is empty");
   TPalette palette;
   const TArt art = ArtBestimmen(bild, palette);
   const std::size_t breite = static_cast<std::size_t>(bild.Breite);
@@ -146,7 +198,7 @@ void PngSchreiben(const std::string& pfad, const TRgbaBild& bild) {
 void PngSchreiben(const std::string& pfad, const TPalettenBild& bild) {
   if (bild.Pixel.size() < static_cast<std::size_t>(std::max(bild.Breite, 0)) *
                               static_cast<std::size_t>(std::max(bild.Hoehe, 0)))
-    throw TDateifehler(pfad + ": the picture is empty");
+    throw TDateifehler(pfad, "the picture is empty");
   PngSchreiben(pfad, bild.Breite, bild.Hoehe, bild.Farben, [&](int32_t y) {
     return bild.Pixel.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bild.Breite);
   });
@@ -157,7 +209,7 @@ void PngSchreiben(const std::string& pfad, int32_t breite, int32_t hoehe,
                   const std::function<const uint8_t*(int32_t y)>& zeile) {
   ZielPruefen(pfad);
   if (breite <= 0 || hoehe <= 0 || farben.empty() || farben.size() > 256)
-    throw TDateifehler(pfad + ": the picture is empty");
+    throw TDateifehler(pfad, "the picture is empty");
   TPngInhalt inhalt;
   inhalt.Breite = breite;
   inhalt.Hoehe = hoehe;

@@ -69,13 +69,13 @@ int BefehlReplay(const TArgumente& argumente) {
   std::fflush(stdout);
 
   TSzenario ergebnis;
-  if (!SzenarioAusKarte(ergebnis, sitzung.KV)) throw TDateifehler(aus + ": out of memory");
+  if (!SzenarioAusKarte(ergebnis, sitzung.KV)) throw TDateifehler(aus, "out of memory");
   for (int i = 0; i < 7; ++i)
     ergebnis.Texte[i] = std::move(sitzung.Szenario.Texte[i]);
   // The map is not needed any more once its cells are in the result.
   sitzung.KV = TKV();
   std::string grund;
-  if (!SzenarioSpeichern(ergebnis, aus, &grund)) throw TDateifehler(aus + ": " + grund);
+  if (!SzenarioSpeichern(ergebnis, aus, &grund)) throw TDateifehler(aus, grund);
   if (a.Schalter("--state")) ZustandZeigen(sitzung.Programm);
   return 0;
 }

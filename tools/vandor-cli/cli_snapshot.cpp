@@ -47,7 +47,7 @@ int BefehlSnapshot(const TArgumente& argumente) {
   if (const auto groesse = a.Option("--size")) GroesseLesen(*groesse, breite, hoehe);
   const std::string grafik = a.Option("--graphics").value_or(StandardGrafikordner());
   if (a.Option("--graphics") && !std::filesystem::is_directory(grafik))
-    throw TDateifehler(grafik + ": no such folder");
+    throw TDateifehler(grafik, "no such folder");
   const std::vector<TAbspielereignis> ereignisse = AbspielereignisseLaden(a.Option("--events"));
 
   TAbspielsitzung s;

@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
     AlleAufrufe(std::cerr);
     return 2;
   }
+  // Every failure is one line, whatever names or texts it quotes.
   try {
     const TArgumente argumente(argv + 2, argv + argc);
     if (HilfeVerlangt(*befehl, argumente)) {
@@ -95,17 +96,17 @@ int main(int argc, char** argv) {
     }
     return befehl->Ausfuehren(argumente);
   } catch (const TAufruffehler& e) {
-    std::cerr << "vandor-cli " << befehl->Name << ": " << e.what() << '\n'
+    std::cerr << "vandor-cli " << befehl->Name << ": " << Terminalzeile(e.what()) << '\n'
               << "usage: vandor-cli " << befehl->Aufruf << '\n';
     return 2;
   } catch (const TDateifehler& e) {
-    std::cerr << "vandor-cli: " << e.what() << '\n';
+    std::cerr << "vandor-cli: " << Terminalzeile(e.what()) << '\n';
     return 1;
   } catch (const std::bad_alloc&) {
     std::cerr << "vandor-cli " << befehl->Name << ": out of memory\n";
     return 1;
   } catch (const std::exception& e) {
-    std::cerr << "vandor-cli " << befehl->Name << ": " << e.what() << '\n';
+    std::cerr << "vandor-cli " << befehl->Name << ": " << Terminalzeile(e.what()) << '\n';
     return 1;
   }
 }
