@@ -277,16 +277,27 @@ TEST(Uebersicht, VorschauAusKaputterDatei) {
     EXPECT_EQ(grund, geladen) << pfad;
   }
 
-  // The image stops inside the cells, the stream is complete.
+  // The image stops inside the cells, the stream is complete: damaged for both, for one reason.
   const std::string kurz = ordner.Datei("kurz.vdz");
   ASSERT_TRUE(GepacktSchreiben(kurz, [&](const TSchreiber& schreiben) {
     return schreiben(bild.data(), SzenarioKopfGroesse + 60 * 40 / 2);
   }));
   TKV kv;
   TSzenario t;
-  ASSERT_TRUE(SzenarioLaden(kv, t, kurz));
+  std::string grund, geladen;
+  EXPECT_FALSE(SzenarioLaden(kv, t, kurz, &geladen));
   TRgbaBild vorschau;
-  ASSERT_TRUE(DateiVorschau(vorschau, kurz, 62, true));
+  EXPECT_FALSE(DateiVorschau(vorschau, kurz, 62, true, &grund));
+  EXPECT_TRUE(vorschau.Pixel.empty());
+  EXPECT_EQ(grund, geladen);
+  EXPECT_NE(grund.find("within the cells"), std::string::npos) << grund;
+  // Only start positions missing at the very end are taken, as (0, 0), by both alike.
+  const std::string ohneEnde = ordner.Datei("ohne_ende.vdz");
+  ASSERT_TRUE(GepacktSchreiben(ohneEnde, [&](const TSchreiber& schreiben) {
+    return schreiben(bild.data(), bild.size() - 4);
+  }));
+  ASSERT_TRUE(SzenarioLaden(kv, t, ohneEnde));
+  ASSERT_TRUE(DateiVorschau(vorschau, ohneEnde, 62, true));
   EXPECT_EQ(vorschau.Pixel, Verkleinert(Vorbild(t, false), 62, true).Pixel);
 }
 
